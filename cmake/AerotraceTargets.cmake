@@ -1,0 +1,40 @@
+# Shared settings for the project's own targets: warnings (as errors unless
+# switched off) apply to our code only, never to third-party headers.
+function(aerotrace_defaults target)
+  if(MSVC)
+    target_compile_options(${target} PRIVATE /W4 /permissive-)
+    if(AEROTRACE_WERROR)
+      target_compile_options(${target} PRIVATE /WX)
+    endif()
+  else()
+    target_compile_options(${target} PRIVATE
+      -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wnon-virtual-dtor
+      -Woverloaded-virtual -Wcast-qual -Wformat=2 -Wimplicit-fallthrough)
+    if(AEROTRACE_WERROR)
+      target_compile_options(${target} PRIVATE -Werror)
+    endif()
+  endif()
+endfunction()
+
+# A library of one layer: sources relative to the calling folder, public
+# headers reached as "layer/header.h" from src/.
+function(aerotrace_layer target)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS;PRIVATE_DEPENDS" ${ARGN})
+  add_library(${target} STATIC ${ARG_SOURCES})
+  target_include_directories(${target} PUBLIC "${PROJECT_SOURCE_DIR}/src")
+  target_link_libraries(${target} PUBLIC ${ARG_DEPENDS} PRIVATE ${ARG_PRIVATE_DEPENDS})
+  aerotrace_defaults(${target})
+endfunction()
+
+# A GoogleTest program; each TEST becomes its own CTest case.
+function(aerotrace_test target)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS;LABELS" ${ARGN})
+  add_executable(${target} ${ARG_SOURCES})
+  target_link_libraries(${target} PRIVATE ${ARG_DEPENDS} GTest::gtest GTest::gtest_main)
+  aerotrace_defaults(${target})
+  set(props TIMEOUT 120)
+  if(ARG_LABELS)
+    list(APPEND props LABELS "${ARG_LABELS}")
+  endif()
+  gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60 PROPERTIES ${props})
+endfunction()
