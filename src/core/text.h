@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace aerotrace {
+
+// Removes leading and trailing blanks and control characters (bytes up to
+// 0x20), the way the program trims texts before comparing them.
+std::string trimmed(std::string_view s);
+
+// Every occurrence of `from` replaced by `to`, scanning left to right.
+std::string replacedAll(std::string_view s, std::string_view from, std::string_view to);
+
+// ASCII letters turned to capitals; other bytes unchanged.
+std::string upperAscii(std::string_view s);
+
+}  // namespace aerotrace
