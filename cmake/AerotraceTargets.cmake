@@ -26,7 +26,8 @@ function(aerotrace_layer target)
   aerotrace_defaults(${target})
 endfunction()
 
-# A GoogleTest program; each TEST becomes its own CTest case.
+# A GoogleTest program; each TEST becomes its own CTest case. Cross-built
+# programs run whole under the emulator (Wine), which needs its server up.
 function(aerotrace_test target)
   cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS;LABELS" ${ARGN})
   add_executable(${target} ${ARG_SOURCES})
@@ -36,5 +37,11 @@ function(aerotrace_test target)
   if(ARG_LABELS)
     list(APPEND props LABELS "${ARG_LABELS}")
   endif()
-  gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60 PROPERTIES ${props})
+  if(CMAKE_CROSSCOMPILING)
+    add_test(NAME ${target} COMMAND ${target} --gtest_brief=1)
+    set_tests_properties(${target} PROPERTIES ${props}
+      FIXTURES_REQUIRED wine ENVIRONMENT "${AEROTRACE_WINE_ENV}")
+  else()
+    gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60 PROPERTIES ${props})
+  endif()
 endfunction()
