@@ -26,14 +26,22 @@ function(aerotrace_layer target)
   aerotrace_defaults(${target})
 endfunction()
 
-# A GoogleTest program; each TEST becomes its own CTest case. Cross-built
-# programs run whole under the emulator (Wine), which needs its server up.
+# A GoogleTest program (QT: a widget test); each TEST becomes its own CTest
+# case. Cross-built programs run whole under the emulator (Wine), which
+# needs its server up.
 function(aerotrace_test target)
-  cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS;LABELS" ${ARGN})
+  cmake_parse_arguments(ARG "QT" "" "SOURCES;DEPENDS;LABELS" ${ARGN})
   add_executable(${target} ${ARG_SOURCES})
-  target_link_libraries(${target} PRIVATE ${ARG_DEPENDS} GTest::gtest GTest::gtest_main)
   aerotrace_defaults(${target})
   set(props TIMEOUT 120)
+  if(ARG_QT)
+    # Widget tests bring their own main (a QApplication) and run headless.
+    target_link_libraries(${target} PRIVATE ${ARG_DEPENDS} Qt6::Test GTest::gtest)
+    set_target_properties(${target} PROPERTIES AUTOMOC ON)
+    list(APPEND props ENVIRONMENT QT_QPA_PLATFORM=offscreen)
+  else()
+    target_link_libraries(${target} PRIVATE ${ARG_DEPENDS} GTest::gtest GTest::gtest_main)
+  endif()
   if(ARG_LABELS)
     list(APPEND props LABELS "${ARG_LABELS}")
   endif()
