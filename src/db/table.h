@@ -46,6 +46,7 @@ class Table {
   std::int32_t recNo() const;
 
   // A new row, or changes to the current one, written to the server by post.
+  // Moving (first, next) or cancel drops a row that was not posted.
   void append();
   void edit();
   void post();
