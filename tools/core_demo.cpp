@@ -39,6 +39,12 @@ class PrintingView final : public View {
     title_ = text;
     std::printf("%s bar title: %s\n", stamp().c_str(), text.c_str());
   }
+  void showMessage(const std::string& text) override {
+    std::printf("%s message: %s\n", stamp().c_str(), text.c_str());
+  }
+  // The script starts its leg itself; no leg panel is shown.
+  void showLegDisplay(const LegDisplay&) override {}
+  void setFuelUnitLabels(const std::string&) override {}
 
  private:
   std::string title_ = msg::kTitle;

@@ -24,7 +24,14 @@ class TitleView final : public View {
     title_ = text;
     changes.push_back(text);
   }
+  void showMessage(const std::string& text) override { messages.push_back(text); }
+  void showLegDisplay(const LegDisplay& display) override { displays.push_back(display); }
+  void setFuelUnitLabels(const std::string& label) override { unitLabels.push_back(label); }
+
   std::vector<std::string> changes;
+  std::vector<std::string> messages;
+  std::vector<LegDisplay> displays;
+  std::vector<std::string> unitLabels;
 
  private:
   std::string title_ = "Aerotrace";

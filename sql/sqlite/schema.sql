@@ -1,0 +1,92 @@
+-- The tours database as an SQLite file, the embedded default. Texts compare
+-- without regard to case, as they do on a MySQL server.
+
+CREATE TABLE tours (
+  tour_id INTEGER PRIMARY KEY AUTOINCREMENT,
+  tour_name TEXT COLLATE NOCASE,
+  tour_description TEXT COLLATE NOCASE,
+  is_so SMALLINT,
+  is_active SMALLINT,
+  Link TEXT COLLATE NOCASE
+);
+
+CREATE TABLE legs (
+  id INTEGER PRIMARY KEY AUTOINCREMENT,
+  Descr VARCHAR(255) COLLATE NOCASE,
+  Route VARCHAR(255) COLLATE NOCASE,
+  Dep VARCHAR(4) COLLATE NOCASE,
+  Dest VARCHAR(4) COLLATE NOCASE,
+  MaxFuel INT,
+  Points INT,
+  MaxPoints INT,
+  tour_id INT
+);
+CREATE INDEX legs_dep ON legs (Dep);
+
+CREATE TABLE LegDet (
+  id INTEGER PRIMARY KEY AUTOINCREMENT,
+  Descr VARCHAR(255) COLLATE NOCASE,
+  Speak VARCHAR(255) COLLATE NOCASE,
+  Latitude DOUBLE,
+  Longtitude DOUBLE,
+  MinAlt INT,
+  MaxAlt INT,
+  MinSpd INT,
+  MaxSpd INT,
+  MinHdg INT,
+  MaxHdg INT,
+  CheckPoint BOOLEAN,
+  MustLand BOOLEAN,
+  Points INT,
+  LegId INT,
+  cRange DOUBLE,
+  WaitMin INT
+);
+CREATE INDEX legdet_leg ON LegDet (LegId);
+
+CREATE TABLE LegRdy (
+  LegRdyid INTEGER PRIMARY KEY AUTOINCREMENT,
+  legId INT,
+  Descr VARCHAR(255) COLLATE NOCASE,
+  Points INT,
+  MaxPoints INT,
+  VID VARCHAR(6) COLLATE NOCASE,
+  "try" INT,
+  Dep VARCHAR(4) COLLATE NOCASE,
+  Dest VARCHAR(4) COLLATE NOCASE,
+  Route VARCHAR(255) COLLATE NOCASE,
+  DepDate DATE,
+  DepTime TIME,
+  ArrTime TIME,
+  LegAccepted BOOLEAN NOT NULL DEFAULT 0,
+  AirPlane VARCHAR(8) COLLATE NOCASE,
+  GForceMax VARCHAR(7) COLLATE NOCASE,
+  GForceMin VARCHAR(7) COLLATE NOCASE,
+  GForceLnd VARCHAR(7) COLLATE NOCASE,
+  FuelUsed VARCHAR(12) COLLATE NOCASE,
+  tour_id INT
+);
+CREATE INDEX legrdy_vid ON LegRdy (VID, legId);
+
+CREATE TABLE LegRdyDet (
+  id INTEGER PRIMARY KEY AUTOINCREMENT,
+  LegRdyId INT,
+  LegRdyCompl BOOLEAN,
+  CheckPoint INT,
+  Points INT
+);
+
+CREATE TABLE LegRdyFR (
+  Id INTEGER PRIMARY KEY AUTOINCREMENT,
+  LegRdyId INT,
+  Latitude DOUBLE,
+  Longitude DOUBLE,
+  Alt INT,
+  GrndSp INT,
+  Hdg INT,
+  Com1 VARCHAR(7) COLLATE NOCASE,
+  Nav1 VARCHAR(7) COLLATE NOCASE,
+  Nav2 VARCHAR(7) COLLATE NOCASE,
+  QNH VARCHAR(5) COLLATE NOCASE
+);
+CREATE INDEX legrdyfr_result ON LegRdyFR (LegRdyId);

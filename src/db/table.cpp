@@ -1,0 +1,235 @@
+#include "db/table.h"
+
+#include <limits>
+#include <utility>
+
+#include "db/db_error.h"
+
+namespace aerotrace::db {
+namespace {
+
+const Value kNull{};
+
+}  // namespace
+
+Table::Table(Connection& connection, TableSpec spec)
+    : connection_(connection), spec_(std::move(spec)) {
+  key_ = column(spec_.key);
+}
+
+std::size_t Table::column(std::string_view name) const {
+  const auto i = spec_.indexOf(name);
+  if (!i) throw DbError("table " + spec_.name + " has no column " + std::string(name));
+  return *i;
+}
+
+// Names reach SQL only after they matched a declared column, in the declared
+// spelling, so no text from outside is ever part of a statement.
+std::string Table::quoted(std::string_view identifier) const {
+  return "`" + spec_.columns[column(identifier)].name + "`";
+}
+
+void Table::requireOpen() const {
+  if (state_ == State::Closed) throw DbError("table " + spec_.name + " is not open");
+}
+
+void Table::setFilterSQL(Condition condition) {
+  close();
+  for (const Condition::Term& t : condition.terms()) column(t.column);
+  filter_ = std::move(condition);
+}
+
+void Table::setOrderFields(std::vector<std::string> columns) {
+  for (const std::string& c : columns) column(c);
+  order_ = std::move(columns);
+}
+
+void Table::open() {
+  close();
+  std::string sql = "SELECT ";
+  for (std::size_t i = 0; i < spec_.columns.size(); ++i) {
+    if (i) sql += ", ";
+    sql += "`" + spec_.columns[i].name + "`";
+  }
+  sql += " FROM `" + spec_.name + "`";
+  std::vector<Value> params;
+  for (std::size_t i = 0; i < filter_.terms().size(); ++i) {
+    sql += i ? " AND " : " WHERE ";
+    sql += quoted(filter_.terms()[i].column) + " = ?";
+    params.push_back(filter_.terms()[i].value);
+  }
+  for (std::size_t i = 0; i < order_.size(); ++i) {
+    sql += i ? ", " : " ORDER BY ";
+    sql += quoted(order_[i]);
+  }
+  StatementResult result = connection_.driver().run(sql, params);
+  rows_ = std::move(result.rows);
+  current_ = 0;
+  state_ = State::Browse;
+}
+
+void Table::close() {
+  state_ = State::Closed;
+  rows_.clear();
+  buffer_.clear();
+  changed_.clear();
+  current_ = 0;
+}
+
+void Table::first() {
+  requireOpen();
+  cancel();
+  current_ = 0;
+}
+
+void Table::next() {
+  requireOpen();
+  cancel();
+  if (current_ < rows_.size()) ++current_;
+}
+
+bool Table::eof() const { return state_ == State::Closed || current_ >= rows_.size(); }
+
+std::int32_t Table::recordCount() const {
+  requireOpen();
+  return static_cast<std::int32_t>(rows_.size());
+}
+
+std::int32_t Table::recNo() const {
+  requireOpen();
+  return static_cast<std::int32_t>(current_ + 1);
+}
+
+void Table::append() {
+  requireOpen();
+  buffer_.assign(spec_.columns.size(), Value{});
+  changed_.assign(spec_.columns.size(), false);
+  state_ = State::Insert;
+}
+
+void Table::edit() {
+  requireOpen();
+  if (state_ == State::Insert || state_ == State::Edit) return;
+  if (current_ >= rows_.size()) throw DbError("table " + spec_.name + ": no current row to edit");
+  buffer_ = rows_[current_];
+  changed_.assign(spec_.columns.size(), false);
+  state_ = State::Edit;
+}
+
+void Table::cancel() {
+  if (state_ == State::Insert || state_ == State::Edit) state_ = State::Browse;
+  buffer_.clear();
+  changed_.clear();
+}
+
+void Table::post() {
+  requireOpen();
+  Driver& driver = connection_.driver();
+  if (state_ == State::Insert) {
+    std::string names, marks;
+    std::vector<Value> params;
+    for (std::size_t i = 0; i < buffer_.size(); ++i) {
+      if (!changed_[i]) continue;
+      names += (names.empty() ? "`" : ", `") + spec_.columns[i].name + "`";
+      marks += marks.empty() ? "?" : ", ?";
+      params.push_back(buffer_[i]);
+    }
+    if (params.empty()) {  // every column at its default: a NULL key makes the server pick one
+      names = "`" + spec_.key + "`";
+      marks = "?";
+      params.emplace_back();
+    }
+    const StatementResult r = driver.run(
+        "INSERT INTO `" + spec_.name + "` (" + names + ") VALUES (" + marks + ")", params);
+    if (!changed_[key_]) buffer_[key_] = std::int64_t{r.insertId};
+    rows_.push_back(std::move(buffer_));
+    current_ = rows_.size() - 1;
+  } else if (state_ == State::Edit) {
+    std::string sets;
+    std::vector<Value> params;
+    for (std::size_t i = 0; i < buffer_.size(); ++i) {
+      if (!changed_[i]) continue;
+      sets += (sets.empty() ? "`" : ", `") + spec_.columns[i].name + "` = ?";
+      params.push_back(buffer_[i]);
+    }
+    if (!params.empty()) {
+      params.push_back(rows_[current_][key_]);
+      driver.run("UPDATE `" + spec_.name + "` SET " + sets + " WHERE `" + spec_.key + "` = ?",
+                 params);
+    }
+    rows_[current_] = std::move(buffer_);
+  }
+  buffer_.clear();
+  changed_.clear();
+  state_ = State::Browse;
+}
+
+void Table::remove() {
+  requireOpen();
+  cancel();
+  if (current_ >= rows_.size()) throw DbError("table " + spec_.name + ": no current row to delete");
+  connection_.driver().run("DELETE FROM `" + spec_.name + "` WHERE `" + spec_.key + "` = ?",
+                           {rows_[current_][key_]});
+  rows_.erase(rows_.begin() + static_cast<std::ptrdiff_t>(current_));
+}
+
+const Value& Table::read(std::string_view name) const {
+  requireOpen();
+  const std::size_t i = column(name);
+  if (state_ == State::Insert || state_ == State::Edit) return buffer_[i];
+  if (current_ >= rows_.size()) return kNull;
+  return rows_[current_][i];
+}
+
+bool Table::isNull(std::string_view column) const { return db::isNull(read(column)); }
+
+std::int32_t Table::asInteger(std::string_view column) const {
+  const std::int64_t v = toInteger(read(column));
+  // Values wider than the program's 32-bit integers saturate rather than wrap.
+  if (v > std::numeric_limits<std::int32_t>::max()) return std::numeric_limits<std::int32_t>::max();
+  if (v < std::numeric_limits<std::int32_t>::min()) return std::numeric_limits<std::int32_t>::min();
+  return static_cast<std::int32_t>(v);
+}
+
+std::string Table::asString(std::string_view column) const { return toText(read(column)); }
+double Table::asFloat(std::string_view column) const { return toFloat(read(column)); }
+bool Table::asBoolean(std::string_view column) const { return toBoolean(read(column)); }
+DateTime Table::asDateTime(std::string_view column) const { return toDateTime(read(column)); }
+
+void Table::write(std::string_view name, Value value) {
+  requireOpen();
+  if (state_ != State::Insert && state_ != State::Edit) {
+    throw DbError("table " + spec_.name + ": append or edit before writing " + std::string(name));
+  }
+  const std::size_t i = column(name);
+  buffer_[i] = std::move(value);
+  changed_[i] = true;
+}
+
+void Table::setInteger(std::string_view column, std::int32_t value) {
+  write(column, std::int64_t{value});
+}
+
+void Table::setString(std::string_view col, std::string_view value) {
+  const ColumnSpec& c = spec_.columns[column(col)];
+  if (c.type == ColumnType::String && value.size() > c.size) value = value.substr(0, c.size);
+  write(col, std::string(value));
+}
+
+void Table::setFloat(std::string_view column, double value) { write(column, value); }
+
+void Table::setBoolean(std::string_view column, bool value) {
+  write(column, std::int64_t{value ? 1 : 0});
+}
+
+void Table::setDateTime(std::string_view col, DateTime value) {
+  const ColumnType type = spec_.columns[column(col)].type;
+  Temporal t{value, Temporal::Kind::DateTime};
+  if (type == ColumnType::Date) t.kind = Temporal::Kind::Date;
+  if (type == ColumnType::Time) t.kind = Temporal::Kind::Time;
+  write(col, t);
+}
+
+void Table::setNull(std::string_view column) { write(column, Value{}); }
+
+}  // namespace aerotrace::db
