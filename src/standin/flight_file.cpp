@@ -179,7 +179,7 @@ FlightFile FlightFile::parse(std::string_view text, const std::string& fileName)
   bool haveHeader = false;
   int line = 0;
   std::size_t start = 0;
-  while (start <= text.size()) {
+  while (start < text.size()) {
     const auto nl = text.find('\n', start);
     std::string_view l = text.substr(start, nl == std::string_view::npos ? text.size() - start
                                                                          : nl - start);
@@ -195,7 +195,7 @@ FlightFile FlightFile::parse(std::string_view text, const std::string& fileName)
     const FlightRow* previous = file.rows_.empty() ? nullptr : &file.rows_.back();
     file.rows_.push_back(parser.row(line, l, previous, static_cast<int>(file.rows_.size())));
   }
-  if (!haveHeader) parser.fail(line, 0, "t", "no header line");
+  if (!haveHeader) parser.fail(std::max(line, 1), 0, "t", "no header line");
   return file;
 }
 
