@@ -73,7 +73,7 @@ int main(int argc, char** argv) {
   });
   aerotrace::SocketServer server(simulator, aerotrace::ipcwire::socketDirectory());
 
-  struct sigaction sa{};
+  struct sigaction sa {};
   sa.sa_handler = onSignal;
   sigaction(SIGINT, &sa, nullptr);
   sigaction(SIGTERM, &sa, nullptr);

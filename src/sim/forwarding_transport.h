@@ -11,9 +11,7 @@ class ForwardingTransport : public IpcTransport {
   explicit ForwardingTransport(IpcTransport& inner) : inner_(inner) {}
 
   ServerWindow findWindow(const std::string& c) override { return inner_.findWindow(c); }
-  std::uint32_t registerMessage(const std::string& n) override {
-    return inner_.registerMessage(n);
-  }
+  std::uint32_t registerMessage(const std::string& n) override { return inner_.registerMessage(n); }
   std::uint32_t currentProcessId() override { return inner_.currentProcessId(); }
   std::uint16_t addAtom(const std::string& n) override { return inner_.addAtom(n); }
   void deleteAtom(std::uint16_t a) override { inner_.deleteAtom(a); }

@@ -43,7 +43,8 @@ std::uint32_t rawAltitude(double feet) {
 }
 
 std::uint16_t rawQnh(double hectopascals) {
-  return static_cast<std::uint16_t>(std::min<std::uint32_t>(unsigned32(hectopascals * 16.0), 0xFFFF));
+  return static_cast<std::uint16_t>(
+      std::min<std::uint32_t>(unsigned32(hectopascals * 16.0), 0xFFFF));
 }
 
 std::uint32_t rawGroundSpeed(double knots) { return unsigned32(knots / 1.94384449 * 65536.0); }
@@ -54,9 +55,7 @@ std::int64_t rawLongitude(double degrees) {
   return signed64((d - 180.0) / 360.0 * kTwo64);
 }
 
-std::int64_t rawLatitude(double degrees) {
-  return signed64(degrees * 42957189152768000.0 / 90.0);
-}
+std::int64_t rawLatitude(double degrees) { return signed64(degrees * 42957189152768000.0 / 90.0); }
 
 std::uint16_t rawOnGround(bool onGround) { return onGround ? 1 : 0; }
 std::uint8_t rawEngineIsJet(bool jet) { return jet ? 1 : 0; }

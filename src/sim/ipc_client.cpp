@@ -71,8 +71,8 @@ bool IpcClient::ipcOpen(std::uint32_t requestedSimulator, IpcResult& result) {
 
 bool IpcClient::handshake(IpcResult& result) {
   const std::uint16_t clientVersion = kClientVersion;
-  for (int attempt = 0; attempt < kHandshakeAttempts && (serverVersion_ == 0 || simulatorVersion_ == 0);
-       ++attempt) {
+  for (int attempt = 0;
+       attempt < kHandshakeAttempts && (serverVersion_ == 0 || simulatorVersion_ == 0); ++attempt) {
     if (!ipcRead(kServerVersionOffset, 4, &serverVersion_, result)) return false;
     if (!ipcRead(kSimulatorVersionOffset, 4, &simulatorVersion_, result)) return false;
     if (attempt == 0 && !ipcWrite(kClientVersionOffset, 2, &clientVersion, result)) return false;

@@ -17,9 +17,9 @@ enum class IpcResult : std::uint32_t {
   wrongSimulator = 8,
   notOpen = 9,
   emptyQueue = 10,
-  sendTimedOut = 11,  // ten sends failed and the system named no error
-  sendFailed = 12,    // ten sends failed with a system error
-  badAnswer = 13,     // the server answered, but not with 1
+  sendTimedOut = 11,      // ten sends failed and the system named no error
+  sendFailed = 12,        // ten sends failed with a system error
+  badAnswer = 13,         // the server answered, but not with 1
   serverTooOldFs98 = 14,  // as serverTooOld, found as "FS98MAIN"
   noSpace = 15,
   // The answer's records do not match what was queued (a server that

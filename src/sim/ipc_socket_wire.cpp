@@ -74,9 +74,9 @@ std::optional<Request> decodeRequest(std::string_view in) {
   std::uint32_t magic = 0;
   std::uint16_t n = 0;
   Request r;
-  if (!take(in, magic) || magic != kRequestMagic || !take(in, r.sequence) ||
-      !take(in, r.message) || !take(in, r.wParam) || !take(in, r.lParam) || !take(in, n) ||
-      n > kMaxName || in.size() != n) {
+  if (!take(in, magic) || magic != kRequestMagic || !take(in, r.sequence) || !take(in, r.message) ||
+      !take(in, r.wParam) || !take(in, r.lParam) || !take(in, n) || n > kMaxName ||
+      in.size() != n) {
     return std::nullopt;
   }
   r.atomName.assign(in);

@@ -10,11 +10,11 @@
 
 namespace aerotrace {
 
-using ServerWindow = std::uintptr_t;  // 0: none
+using ServerWindow = std::uintptr_t;   // 0: none
 using MappingHandle = std::uintptr_t;  // 0: none
 
 struct CreatedMapping {
-  MappingHandle handle = 0;   // 0 when the block could not be created
+  MappingHandle handle = 0;     // 0 when the block could not be created
   bool alreadyExisted = false;  // a block of that name was there before
 };
 

@@ -94,8 +94,7 @@ class PosixIpcTransport final : public IpcTransport {
   }
 
   bool sendMessage(ServerWindow window, std::uint32_t message, std::uintptr_t wParam,
-                   std::intptr_t lParam, std::uint32_t timeoutMs,
-                   std::uintptr_t& answer) override {
+                   std::intptr_t lParam, std::uint32_t timeoutMs, std::uintptr_t& answer) override {
     Server* s = window >= 1 && window <= servers_.size() ? &servers_[window - 1] : nullptr;
     if (s == nullptr || s->fd < 0) {
       error_ = s == nullptr ? EBADF : ENOTCONN;

@@ -57,8 +57,8 @@ ReaderPassResult RWFSUIPC::Execute(FlightData& fd, const ReaderPassInputs& input
   if (fd.simTextPending) {
     fd.simTextPending = false;
     const std::uint16_t seconds = static_cast<std::uint16_t>(fd.simTextSeconds & 0xFFFF);
-    ipc_.ipcWrite(kSimTextOffset, static_cast<std::uint32_t>(fd.simText.size()),
-                  fd.simText.data(), r);
+    ipc_.ipcWrite(kSimTextOffset, static_cast<std::uint32_t>(fd.simText.size()), fd.simText.data(),
+                  r);
     ipc_.ipcWrite(kSimTextSecondsOffset, 2, &seconds, r);
   }
 

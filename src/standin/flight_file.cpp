@@ -12,8 +12,8 @@ namespace aerotrace {
 namespace {
 
 constexpr std::array<const char*, kNumberColumns + 2> kNames = {
-    "lat", "lon", "alt", "ias", "gs",  "hdg", "ground", "fuel",
-    "g",   "qnh", "jet", "slew", "rate", "sim", "title", "action"};
+    "lat", "lon", "alt", "ias",  "gs",   "hdg", "ground", "fuel",
+    "g",   "qnh", "jet", "slew", "rate", "sim", "title",  "action"};
 
 // A header cell: a column of the file, or the time.
 struct HeaderCell {
@@ -147,8 +147,7 @@ class Parser {
           fail(line, column, name, "must be a whole number from 0 to 65535");
         }
         break;
-      default:
-        break;
+      default: break;
     }
   }
 
@@ -181,8 +180,8 @@ FlightFile FlightFile::parse(std::string_view text, const std::string& fileName)
   std::size_t start = 0;
   while (start < text.size()) {
     const auto nl = text.find('\n', start);
-    std::string_view l = text.substr(start, nl == std::string_view::npos ? text.size() - start
-                                                                         : nl - start);
+    std::string_view l =
+        text.substr(start, nl == std::string_view::npos ? text.size() - start : nl - start);
     start = nl == std::string_view::npos ? text.size() + 1 : nl + 1;
     ++line;
     if (!l.empty() && l.back() == '\r') l.remove_suffix(1);

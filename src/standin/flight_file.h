@@ -15,7 +15,20 @@ namespace aerotrace {
 
 // The columns with a number, in this order; then the title and the actions.
 enum class FlightColumn : std::size_t {
-  lat, lon, alt, ias, gs, hdg, ground, fuel, g, qnh, jet, slew, rate, sim,
+  lat,
+  lon,
+  alt,
+  ias,
+  gs,
+  hdg,
+  ground,
+  fuel,
+  g,
+  qnh,
+  jet,
+  slew,
+  rate,
+  sim,
   title,
   action,
 };
@@ -36,8 +49,8 @@ struct FlightSample {
 
 struct FlightRow {
   double t = 0;
-  int line = 0;         // in the file, from 1
-  FlightSample held;    // this row's values with the ones it keeps
+  int line = 0;                      // in the file, from 1
+  FlightSample held;                 // this row's values with the ones it keeps
   std::vector<std::string> actions;  // this row's only
 };
 

@@ -44,8 +44,7 @@ class InProcessTransport final : public IpcTransport {
   void unmapView(std::uint8_t* view, std::uint32_t size) override;
   void closeMapping(MappingHandle mapping) override { mappings_.erase(mapping); }
   bool sendMessage(ServerWindow window, std::uint32_t message, std::uintptr_t wParam,
-                   std::intptr_t lParam, std::uint32_t timeoutMs,
-                   std::uintptr_t& answer) override;
+                   std::intptr_t lParam, std::uint32_t timeoutMs, std::uintptr_t& answer) override;
   std::uint32_t lastError() override { return error_; }
   void sleepMilliseconds(std::uint32_t ms) override;
 

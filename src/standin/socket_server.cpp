@@ -41,7 +41,7 @@ std::uint64_t serveNamedBlock(StandInSimulator& simulator, const std::string& na
   const std::string shmName = "/" + name;
   const int fd = ::shm_open(shmName.c_str(), O_RDWR | O_CLOEXEC, 0);
   if (fd < 0) return 0;
-  struct stat st{};
+  struct stat st {};
   std::uint64_t answer = 0;
   if (::fstat(fd, &st) == 0 && st.st_size >= static_cast<off_t>(ipc::kBlockSize)) {
     void* p = ::mmap(nullptr, ipc::kBlockSize, PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0);

@@ -46,8 +46,7 @@ void StandInSimulator::refresh() {
   using C = FlightColumn;
   const auto title = rawTitle(s.title);
   std::copy(title.begin(), title.end(), image_.begin() + offsets::kAircraftTitle.address);
-  put(image_, offsets::kSimRate.address,
-      static_cast<std::uint16_t>(overridden(rate_, C::rate, s)));
+  put(image_, offsets::kSimRate.address, static_cast<std::uint16_t>(overridden(rate_, C::rate, s)));
   put(image_, kSlewAt, static_cast<std::uint16_t>(overridden(slew_, C::slew, s)));
   put(image_, offsets::kOnGround.address, rawOnGround(s[C::ground] == 1));
   put(image_, offsets::kHeading.address, rawHeading(s[C::hdg]));

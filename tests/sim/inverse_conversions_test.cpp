@@ -52,7 +52,7 @@ TEST(InverseConversionsTest, LoadComesBackThroughBothBranchesOfTheLoadRule) {
     double g;
     double expected;
   };
-  const Case cases[] = {{0, 0},        {-1, -1},     {1.5, 1.5}, {80, 80},   {95, 80},
+  const Case cases[] = {{0, 0},         {-1, -1},     {1.5, 1.5}, {80, 80}, {95, 80},
                         {-1.47, -1.47}, {-4.9, -4.9}, {-2, -2},   {-7, -6}};
   for (const Case& c : cases) {
     FlightData fd;

@@ -91,8 +91,10 @@ TEST_F(IpcClientTest, SpaceLimitCountsHeaderDataAndTerminator) {
     IpcResult expected;
   };
   const Case cases[] = {
-      {true, 32492, IpcResult::ok},       {true, 32493, IpcResult::noSpace},
-      {false, 32496, IpcResult::ok},      {false, 32497, IpcResult::noSpace},
+      {true, 32492, IpcResult::ok},
+      {true, 32493, IpcResult::noSpace},
+      {false, 32496, IpcResult::ok},
+      {false, 32497, IpcResult::noSpace},
       {true, 0xFFFFFFFF, IpcResult::noSpace},  // must not wrap into "fits"
       {false, 0xFFFFFFF4, IpcResult::noSpace},
   };
@@ -208,8 +210,7 @@ TEST(IpcHandshakeTest, AcceptsOnlyNewEnoughServersOfTheRightSimulator) {
     IpcClient client(transport);
     IpcResult r;
     const bool ok = client.ipcOpen(c.requested, r);
-    EXPECT_EQ(r, c.expected) << std::hex << c.server << " " << c.simulator << " "
-                             << c.serverClass;
+    EXPECT_EQ(r, c.expected) << std::hex << c.server << " " << c.simulator << " " << c.serverClass;
     EXPECT_EQ(ok, c.expected == IpcResult::ok);
     EXPECT_EQ(client.isOpen(), ok);
     EXPECT_EQ(sim.blocksServed(), c.exchanges);
@@ -253,18 +254,15 @@ TEST_F(IpcClientTest, ASpoiledAnswerIsRefusedAndCopiesNothing) {
   auto put = [](std::uint8_t* p, std::uint32_t v) { std::memcpy(p, &v, 4); };
   const Case cases[] = {
       {"answer 0", [](std::uint8_t*) {}, 0, IpcResult::badAnswer},
-      {"unknown identifier", [&](std::uint8_t* b) { put(b + 20, 3); }, 1,
-       IpcResult::corruptAnswer},
+      {"unknown identifier", [&](std::uint8_t* b) { put(b + 20, 3); }, 1, IpcResult::corruptAnswer},
       {"identifier of a write", [&](std::uint8_t* b) { put(b + 20, 2); }, 1,
        IpcResult::corruptAnswer},
-      {"terminator early", [&](std::uint8_t* b) { put(b + 20, 0); }, 1,
-       IpcResult::corruptAnswer},
+      {"terminator early", [&](std::uint8_t* b) { put(b + 20, 0); }, 1, IpcResult::corruptAnswer},
       {"byte count too large", [&](std::uint8_t* b) { put(b + 8, 0x7FFFFFFF); }, 1,
        IpcResult::corruptAnswer},
       {"byte count past the block", [&](std::uint8_t* b) { put(b + 28, 40000); }, 1,
        IpcResult::corruptAnswer},
-      {"byte count smaller", [&](std::uint8_t* b) { put(b + 8, 2); }, 1,
-       IpcResult::corruptAnswer},
+      {"byte count smaller", [&](std::uint8_t* b) { put(b + 8, 2); }, 1, IpcResult::corruptAnswer},
       {"upper identifier bits only", [&](std::uint8_t* b) { put(b, 0x7700'0001); }, 1,
        IpcResult::ok},
   };

@@ -121,9 +121,9 @@ TEST_F(ReaderPassSlewTest, SlewIsSwitchedOffOnlyDuringALeg) {
     const bool written = !sim.writes().empty() && sim.writes()[0].what == What::slew;
     EXPECT_EQ(written, c.written) << c.t << c.legActive << c.speech;
     EXPECT_EQ(sim.writes().size(), c.written ? 1u : 0u);
-    const std::vector<std::string> said =
-        c.written && c.speech ? std::vector<std::string>{msg::kSlewNotAllowed}
-                              : std::vector<std::string>{};
+    const std::vector<std::string> said = c.written && c.speech
+                                              ? std::vector<std::string>{msg::kSlewNotAllowed}
+                                              : std::vector<std::string>{};
     EXPECT_EQ(r.spoken, said);
   }
 }
@@ -149,8 +149,7 @@ TEST_F(ReaderPassRateTest, RateAboveNormalIsClampedWithOrWithoutALeg) {
     IpcClient client(transport);
     RWFSUIPC pass(client);
     FlightData fd;
-    EXPECT_EQ(pass.Execute(fd, {leg, true}).spoken,
-              std::vector<std::string>{msg::kSimRateTooHigh});
+    EXPECT_EQ(pass.Execute(fd, {leg, true}).spoken, std::vector<std::string>{msg::kSimRateTooHigh});
     EXPECT_DOUBLE_EQ(fd.simRate, 512);  // as read, until the next pass
     ASSERT_EQ(sim.writes().size(), 1u);
     EXPECT_EQ(sim.writes()[0].what, What::rate);
@@ -210,9 +209,20 @@ class ReaderPassAbsenceTest : public ReaderPassTest {
     bool operator==(const Fields&) const = default;
   };
   Fields fields() const {
-    return {fd_.aircraftTitle, fd_.latitude, fd_.longitude, fd_.altitude, fd_.ias,
-            fd_.groundSpeed,   fd_.heading,  fd_.fuelTotal, fd_.gLoad,    fd_.gMax,
-            fd_.gMin,          fd_.qnh,      fd_.simRate,   static_cast<bool>(fd_.onGround),
+    return {fd_.aircraftTitle,
+            fd_.latitude,
+            fd_.longitude,
+            fd_.altitude,
+            fd_.ias,
+            fd_.groundSpeed,
+            fd_.heading,
+            fd_.fuelTotal,
+            fd_.gLoad,
+            fd_.gMax,
+            fd_.gMin,
+            fd_.qnh,
+            fd_.simRate,
+            static_cast<bool>(fd_.onGround),
             static_cast<bool>(fd_.engineIsJet)};
   }
 };

@@ -2,12 +2,11 @@
 // running as a process of its own, as the program will on a pilot's machine.
 
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <gtest/gtest.h>
 
 #include <chrono>
 #include <cstdlib>
@@ -173,8 +172,7 @@ TEST(SimulatorProcessTest, AReaderPassOverTheRealTransport) {
   EXPECT_NEAR(fd.longitude, 11.34, 1e-9);
   EXPECT_NEAR(fd.fuelTotal, 800, 1e-3);
   EXPECT_DOUBLE_EQ(fd.simRate, 512);
-  EXPECT_EQ(result.spoken,
-            (std::vector<std::string>{msg::kSlewNotAllowed, msg::kSimRateTooHigh}));
+  EXPECT_EQ(result.spoken, (std::vector<std::string>{msg::kSlewNotAllowed, msg::kSimRateTooHigh}));
   EXPECT_FALSE(fs::exists(blockFile()));
 
   pass.Execute(fd, {true, true});
@@ -187,10 +185,11 @@ TEST(SimulatorProcessTest, AReaderPassOverTheRealTransport) {
   for (std::string line; std::getline(lines, line);) {
     events.push_back(line.substr(line.find(",\"event\"")));
   }
-  EXPECT_EQ(events, (std::vector<std::string>{
-                        R"(,"event":"sim-write","what":"text","text":"Hello from the pass","seconds":30})",
-                        R"(,"event":"sim-write","what":"slew"})",
-                        R"(,"event":"sim-write","what":"rate"})"}));
+  EXPECT_EQ(
+      events,
+      (std::vector<std::string>{
+          R"(,"event":"sim-write","what":"text","text":"Hello from the pass","seconds":30})",
+          R"(,"event":"sim-write","what":"slew"})", R"(,"event":"sim-write","what":"rate"})"}));
 }
 
 TEST(SimulatorProcessTest, TheSimulatorGoingAwayFailsTheExchangeAndTheNextOpenAtOnce) {

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <functional>
 #include <cstring>
+#include <functional>
 #include <vector>
 
 #include "sim/ipc_protocol.h"
@@ -75,8 +75,9 @@ TEST(StandInSimulatorTest, WritesBecomeSimWriteEventLines) {
   b.queue().addWrite(0x05DC, 2, &slew);
   ASSERT_EQ(b.serve(sim), 1u);
   ASSERT_EQ(sim.writes().size(), 3u);
-  EXPECT_EQ(simWriteEventLine(sim.writes()[0]),
-            R"({"t":12.5,"event":"sim-write","what":"text","text":"Say \"hi\"\\ now","seconds":30})");
+  EXPECT_EQ(
+      simWriteEventLine(sim.writes()[0]),
+      R"({"t":12.5,"event":"sim-write","what":"text","text":"Say \"hi\"\\ now","seconds":30})");
   EXPECT_EQ(simWriteEventLine(sim.writes()[1]), R"({"t":12.5,"event":"sim-write","what":"rate"})");
   EXPECT_EQ(simWriteEventLine(sim.writes()[2]), R"({"t":12.5,"event":"sim-write","what":"slew"})");
 }
