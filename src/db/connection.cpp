@@ -4,8 +4,7 @@
 
 #include "db/connection_url.h"
 #include "db/db_error.h"
-#include "db/mariadb_driver.h"
-#include "db/sqlite_driver.h"
+#include "db/driver_factories.h"
 
 namespace aerotrace::db {
 
@@ -13,10 +12,10 @@ std::unique_ptr<Driver> makeDriver(std::string_view url) {
   const auto parsed = parseConnectionUrl(url);
   if (!parsed) return nullptr;
   if (parsed->kind == ConnectionUrl::Kind::Sqlite) {
-    return std::make_unique<SqliteDriver>(parsed->path);
+    return makeSqliteDriver(parsed->path);
   }
-  return std::make_unique<MariaDbDriver>(MariaDbSettings{parsed->host, parsed->port, parsed->user,
-                                                         parsed->password, parsed->database});
+  return makeMariaDbDriver(MariaDbSettings{parsed->host, parsed->port, parsed->user,
+                                           parsed->password, parsed->database});
 }
 
 Connection::Connection(std::unique_ptr<Driver> driver) : driver_(std::move(driver)) {}

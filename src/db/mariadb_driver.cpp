@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "db/db_error.h"
+#include "db/driver_factories.h"
 
 namespace aerotrace::db {
 namespace {
@@ -276,5 +277,9 @@ StatementResult MariaDbDriver::run(const std::string& sql, const std::vector<Val
 void MariaDbDriver::begin() { run("START TRANSACTION", {}); }
 void MariaDbDriver::commit() { run("COMMIT", {}); }
 void MariaDbDriver::rollback() { run("ROLLBACK", {}); }
+
+std::unique_ptr<Driver> makeMariaDbDriver(MariaDbSettings settings) {
+  return std::make_unique<MariaDbDriver>(std::move(settings));
+}
 
 }  // namespace aerotrace::db

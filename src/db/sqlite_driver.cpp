@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "db/db_error.h"
+#include "db/driver_factories.h"
 
 namespace aerotrace::db {
 namespace {
@@ -117,5 +118,9 @@ StatementResult SqliteDriver::run(const std::string& sql, const std::vector<Valu
 void SqliteDriver::begin() { run("BEGIN", {}); }
 void SqliteDriver::commit() { run("COMMIT", {}); }
 void SqliteDriver::rollback() { run("ROLLBACK", {}); }
+
+std::unique_ptr<Driver> makeSqliteDriver(std::string path) {
+  return std::make_unique<SqliteDriver>(std::move(path));
+}
 
 }  // namespace aerotrace::db
