@@ -39,4 +39,38 @@ std::string upperAscii(std::string_view s) {
   return out;
 }
 
+bool isUtf8(std::string_view s) {
+  std::size_t i = 0;
+  while (i < s.size()) {
+    const auto c = static_cast<unsigned char>(s[i]);
+    const std::size_t len = c < 0x80           ? 1
+                            : (c >> 5) == 0x6  ? 2
+                            : (c >> 4) == 0xE  ? 3
+                            : (c >> 3) == 0x1E ? 4
+                                               : 0;
+    if (len == 0 || i + len > s.size()) return false;
+    for (std::size_t k = 1; k < len; ++k) {
+      if ((static_cast<unsigned char>(s[i + k]) >> 6) != 0x2) return false;
+    }
+    i += len;
+  }
+  return true;
+}
+
+std::string toUtf8(std::string_view s) {
+  if (isUtf8(s)) return std::string(s);
+  std::string out;
+  out.reserve(s.size() * 2);
+  for (char ch : s) {
+    const auto c = static_cast<unsigned char>(ch);
+    if (c < 0x80) {
+      out.push_back(ch);
+    } else {
+      out.push_back(static_cast<char>(0xC0 | (c >> 6)));
+      out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    }
+  }
+  return out;
+}
+
 }  // namespace aerotrace

@@ -15,4 +15,10 @@ std::string replacedAll(std::string_view s, std::string_view from, std::string_v
 // ASCII letters turned to capitals; other bytes unchanged.
 std::string upperAscii(std::string_view s);
 
+// Texts are 8-bit bytes as the database and the simulator hand them over.
+// Where UTF-8 is needed (speech, windows, JSON), bytes that already are UTF-8
+// pass unchanged and any other text is taken as Latin-1.
+bool isUtf8(std::string_view s);
+std::string toUtf8(std::string_view s);
+
 }  // namespace aerotrace
