@@ -1,0 +1,78 @@
+#include "app/qt_cycle_driver.h"
+
+#include <QMetaObject>
+#include <algorithm>
+#include <utility>
+
+namespace aerotrace {
+
+QtCycleDriver::QtCycleDriver(std::function<void()> tick, Pass pass,
+                             std::function<void(const std::string&)> speak, QObject* parent)
+    : QObject(parent),
+      pass_(std::move(pass)),
+      cycle_({std::move(tick), [this] { launch(); }, std::move(speak)}) {
+  elapsed_.start();
+  timer_.setSingleShot(true);
+  timer_.setTimerType(Qt::PreciseTimer);
+  connect(&timer_, &QTimer::timeout, this, &QtCycleDriver::fire);
+}
+
+QtCycleDriver::~QtCycleDriver() {
+  // A pass still running writes into state that is about to go: let it end.
+  if (worker_.joinable()) worker_.join();
+}
+
+void QtCycleDriver::start() { cycle_.startReaderPass(); }
+
+void QtCycleDriver::enableTimer() {
+  cycle_.enableTimer(now());
+  schedule();
+}
+
+void QtCycleDriver::disableTimer() {
+  cycle_.disableTimer();
+  timer_.stop();
+}
+
+void QtCycleDriver::whenNoPass(std::function<void()> action) {
+  if (cycle_.passRunning()) {
+    deferred_.push_back(std::move(action));
+  } else {
+    action();
+  }
+}
+
+void QtCycleDriver::launch() {
+  if (worker_.joinable()) worker_.join();
+  worker_ = std::thread([this] {
+    ReaderPassResult result = pass_();
+    QMetaObject::invokeMethod(
+        this, [this, result = std::move(result)]() mutable { ended(std::move(result)); },
+        Qt::QueuedConnection);
+  });
+}
+
+void QtCycleDriver::ended(ReaderPassResult result) {
+  if (worker_.joinable()) worker_.join();
+  cycle_.passEnded(now(), result);
+  // Handlers held back during the pass run before the next tick can.
+  auto deferred = std::exchange(deferred_, {});
+  for (auto& action : deferred) action();
+  schedule();
+}
+
+void QtCycleDriver::schedule() {
+  const auto due = cycle_.handlerDueAt();
+  if (!due) {
+    timer_.stop();
+    return;
+  }
+  timer_.start(static_cast<int>(std::max<std::int64_t>(0, *due - now())));
+}
+
+void QtCycleDriver::fire() {
+  cycle_.timerFired(now());
+  schedule();
+}
+
+}  // namespace aerotrace

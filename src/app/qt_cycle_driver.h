@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QTimer>
+#include <functional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "monitor/monitor_cycle.h"
+
+namespace aerotrace {
+
+// Runs the monitor cycle in the program: `Timer1` is a one-shot Qt timer on
+// the window thread, and each reader pass runs on a worker thread of its own
+// whose end is handed back to the window thread. Handlers that touch what a
+// pass writes (the simulator outbox, the load extremes) go through
+// whenNoPass(), so window thread and pass keep strict turns.
+class QtCycleDriver : public QObject {
+  Q_OBJECT
+
+ public:
+  // Runs on the worker; it may touch only the flight-data block.
+  using Pass = std::function<ReaderPassResult()>;
+
+  QtCycleDriver(std::function<void()> tick, Pass pass,
+                std::function<void(const std::string&)> speak, QObject* parent = nullptr);
+  ~QtCycleDriver() override;
+
+  MonitorCycle& cycle() { return cycle_; }
+
+  // The creation handler's first pass.
+  void start();
+  // `Timer1` on or off, from the window thread.
+  void enableTimer();
+  void disableTimer();
+
+  // Runs `action` now when no pass runs, else on the window thread right
+  // after the running pass has ended, before the next tick.
+  void whenNoPass(std::function<void()> action);
+
+  bool passRunning() const { return cycle_.passRunning(); }
+
+ private:
+  std::int64_t now() const { return elapsed_.elapsed(); }
+  void launch();
+  void ended(ReaderPassResult result);
+  void schedule();
+  void fire();
+
+  Pass pass_;
+  MonitorCycle cycle_;
+  QTimer timer_;  // Timer1
+  QElapsedTimer elapsed_;
+  std::thread worker_;
+  std::vector<std::function<void()>> deferred_;
+};
+
+}  // namespace aerotrace
