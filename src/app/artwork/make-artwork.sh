@@ -26,13 +26,16 @@ convert -size 16x16 xc:none -stroke "$white" -strokewidth 2 -draw "line 3,3 12,1
 # Window icon, 20 x 20: a plane's track over a checkpoint.
 convert -size 20x20 xc:none -stroke "$teal" -strokewidth 2 -fill none \
   -draw "circle 10,10 10,3" -fill "$teal" -stroke none -draw "polygon 10,5 14,14 10,12 6,14" icon.png
-# History status pictures, 16 x 16: accepted, waiting, rejected.
-convert -size 16x16 xc:none -stroke '#43a047' -strokewidth 3 -fill none \
-  -draw "polyline 2,8 6,12 13,3" status-accepted.png
-convert -size 16x16 xc:none -stroke "$grey" -strokewidth 2 -fill none -draw "circle 8,8 8,2" \
-  -draw "line 8,8 8,4" -draw "line 8,8 11,9" status-waiting.png
-convert -size 16x16 xc:none -stroke '#e53935' -strokewidth 3 -draw "line 3,3 12,12" \
-  -draw "line 12,3 3,12" status-rejected.png
+# History status pictures: waiting (32 x 32, an open logbook), accepted
+# (24 x 24, a check mark), rejected (24 x 24, a cross).
+convert -size 32x32 xc:none -stroke "$grey" -strokewidth 2 -fill none \
+  -draw "polyline 3,8 15,11 15,27 3,24 3,8" -draw "polyline 29,8 17,11 17,27 29,24 29,8" \
+  -strokewidth 1 -draw "line 6,14 12,15" -draw "line 6,18 12,19" -draw "line 20,15 26,14" \
+  -draw "line 20,19 26,18" status-waiting.png
+convert -size 24x24 xc:none -stroke '#43a047' -strokewidth 4 -fill none \
+  -draw "polyline 3,12 9,18 21,5" status-accepted.png
+convert -size 24x24 xc:none -stroke "$grey" -strokewidth 4 -draw "line 5,5 19,19" \
+  -draw "line 19,5 5,19" status-rejected.png
 # Menu icons, 16 x 16.
 convert -size 16x16 xc:none -fill "$white" -draw "roundrectangle 1,2 14,11 2,2" \
   -draw "polygon 4,11 4,15 8,11" menu-message.png
