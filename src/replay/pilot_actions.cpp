@@ -48,10 +48,10 @@ const std::map<std::string, PilotAction, std::less<>>& pilotActions() {
 
 const std::map<std::string, std::string, std::less<>>& pendingActions() {
   static const std::map<std::string, std::string, std::less<>> pending = {
-      {"upload", "the leg upload"},
-      {"close", "the report's close handling"},
-      {"close-upload", "the report's close handling"},
-      {"history", "the leg history"},
+      {"upload", "no leg upload"},
+      {"close", "no close handling of the report"},
+      {"close-upload", "no close handling of the report"},
+      {"history", "no leg history"},
   };
   return pending;
 }
@@ -65,8 +65,8 @@ void checkActions(const FlightFile& flight, const std::string& fileName) {
     for (const std::string& word : row.actions) {
       if (pilotActions().contains(word)) continue;
       if (const auto it = pendingActions().find(word); it != pendingActions().end()) {
-        throw ReplayInputError(where(row) + "action \"" + word +
-                               "\" is not supported yet: this replay has no " + it->second);
+        throw ReplayInputError(where(row) + "action \"" + word + "\" is not supported yet (" +
+                               it->second + " in this replay)");
       }
       throw ReplayInputError(where(row) + "unknown action \"" + word + "\"");
     }
