@@ -15,6 +15,7 @@ void loadLegs(TfHState& s, TfD& d, View& view) {
   s.legs.clear();
   LegLoad load = aerotrace::loadLegs(d, s.airportIcao, s.tours);
   s.legs = std::move(load.legs);
+  view.legsLoaded(s.legs);
   switch (load.outcome) {
     case LegLoad::Outcome::NoConnection: view.showMessage(kNoConnectionWithServer); return;
     case LegLoad::Outcome::Failed: view.showMessage(load.error); return;

@@ -1,8 +1,17 @@
 #include "monitor/output.h"
 
 #include <algorithm>
+#include <map>
 
 namespace aerotrace {
+namespace {
+
+std::map<const TfHState*, SimTextListening::Listener>& simTextListeners() {
+  static std::map<const TfHState*, SimTextListening::Listener> listeners;
+  return listeners;
+}
+
+}  // namespace
 
 void speakText(TfHState& s, const std::string& text) {
   if (!s.voice) return;
@@ -22,7 +31,19 @@ bool showSimText(TfHState& s, const std::string& text, std::int32_t seconds) {
             fd.simText.begin() + static_cast<std::ptrdiff_t>(kChars), ' ');
   fd.simTextSeconds = seconds;
   fd.simTextPending = true;
+  const auto& listeners = simTextListeners();
+  if (const auto it = listeners.find(&s); it != listeners.end()) {
+    std::string shown(fd.simText.data(), kChars);
+    shown.erase(shown.find_last_not_of(' ') + 1);
+    it->second(shown, seconds);
+  }
   return true;
 }
+
+SimTextListening::SimTextListening(const TfHState& s, Listener listener) : state_(&s) {
+  simTextListeners()[state_] = std::move(listener);
+}
+
+SimTextListening::~SimTextListening() { simTextListeners().erase(state_); }
 
 }  // namespace aerotrace

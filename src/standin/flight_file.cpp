@@ -83,6 +83,13 @@ class Parser {
     if (!hasTime) fail(line, 0, "t", "no \"t\" column");
   }
 
+  std::size_t columnOf(FlightColumn c) const {
+    for (std::size_t i = 0; i < header_.size(); ++i) {
+      if (!header_[i].isTime && header_[i].column == c) return i + 1;
+    }
+    return 0;
+  }
+
   FlightRow row(int line, std::string_view text, const FlightRow* previous, int index) {
     const auto values = cells(text);
     if (values.size() > header_.size()) {
@@ -188,6 +195,7 @@ FlightFile FlightFile::parse(std::string_view text, const std::string& fileName)
     if (trimmed(l).empty() || l.front() == '#') continue;
     if (!haveHeader) {
       parser.header(line, l);
+      file.actionColumn_ = parser.columnOf(FlightColumn::action);
       haveHeader = true;
       continue;
     }

@@ -73,9 +73,12 @@ class FlightFile {
   static const FlightSample& defaults();
 
   static const char* columnName(FlightColumn c);
+  // Where the action column stands in the header, from 1; 0 without one.
+  std::size_t actionColumn() const { return actionColumn_; }
 
  private:
   std::vector<FlightRow> rows_;
+  std::size_t actionColumn_ = 0;
 };
 
 }  // namespace aerotrace

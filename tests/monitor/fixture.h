@@ -27,11 +27,24 @@ class TitleView final : public View {
   void showMessage(const std::string& text) override { messages.push_back(text); }
   void showLegDisplay(const LegDisplay& display) override { displays.push_back(display); }
   void setFuelUnitLabels(const std::string& label) override { unitLabels.push_back(label); }
+  void showError(const std::string& text) override { errors.push_back(text); }
+  void setLinkLamp(bool) override {}
+  void setFuelFigure(const std::string&) override {}
+  void setAircraftLabel(const std::string&) override {}
+  void setAirportLabels(const std::string&, const std::string&) override {}
+  void focusRoute() override {}
+  PanelGeometry panelGeometry() const override { return {}; }
+  void extendPanel() override {}
+  void retractPanel() override {}
+  void setWindowSize(WindowSize) override {}
+  void showReport(const LegReport& report) override { reports.push_back(report); }
 
   std::vector<std::string> changes;
   std::vector<std::string> messages;
   std::vector<LegDisplay> displays;
   std::vector<std::string> unitLabels;
+  std::vector<std::string> errors;
+  std::vector<LegReport> reports;
 
  private:
   std::string title_ = "Aerotrace";

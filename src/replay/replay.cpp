@@ -1,0 +1,142 @@
+#include "replay/replay.h"
+
+#include <cmath>
+
+#include "core/clock.h"
+#include "core/recording_voice.h"
+#include "monitor/announcements.h"
+#include "monitor/leg_panel.h"
+#include "monitor/monitor_context.h"
+#include "monitor/monitor_tick.h"
+#include "monitor/output.h"
+#include "monitor/pilot_identity_steps.h"
+#include "monitor/reader_pass_inputs.h"
+#include "monitor/stepped_cycle.h"
+#include "replay/pilot_actions.h"
+#include "sim/ipc_client.h"
+#include "sim/reader_pass.h"
+#include "standin/in_process_transport.h"
+#include "standin/standin_simulator.h"
+#include "tours/memory_vid_store.h"
+#include "tours/tour_data.h"
+
+namespace aerotrace {
+
+std::string demoAirportsPath() { return AEROTRACE_DEMO_AIRPORTS; }
+
+std::string demoToursUrl() { return std::string("sqlite:") + AEROTRACE_DEMO_TOURS_DB; }
+
+struct Replay::Parts {
+  Parts(FlightFile f, const ReplayOptions& o, EventLog::Sink sink)
+      : options(o),
+        clock(o.start, o.utcOffsetMinutes),
+        log(std::move(sink), [this] { return flightSeconds(); }),
+        sim(std::move(f)),
+        transport(sim),
+        client(transport),
+        pass(client),
+        data(o.toursUrl.empty() ? demoToursUrl() : o.toursUrl),
+        monitor{s, data, clock, log, {}},
+        pilot{monitor, log},
+        listening(s, [this](const std::string& text,
+                            std::int32_t seconds) { log.simTextQueued(text, seconds); }),
+        stepped(
+            clock, [this] { onTick(); }, [this] { return onPass(); },
+            [this](const std::string& text) { speakText(s, text); }) {
+    monitor.disableTimer = [this] { stepped.cycle().disableTimer(); };
+    sim.setWriteListener([this](const SimWrite& w) { log.simWrite(w); });
+    tickMs = static_cast<std::int64_t>(std::llround(o.tickSeconds * 1000));
+    const auto& rows = sim.flight().rows();
+    endMs = rows.empty() ? 0 : static_cast<std::int64_t>(std::ceil(rows.back().t * 1000));
+  }
+
+  double flightSeconds() const { return static_cast<double>(clock.elapsedMilliseconds()) / 1000; }
+
+  // A pass reads the flight as it stands when the pass starts and lasts
+  // whatever the tick leaves after the timer's 100 ms.
+  ReaderPassResult onPass() {
+    const std::int64_t begin = clock.elapsedMilliseconds();
+    sim.setTime(flightSeconds());
+    ReaderPassResult r = pass.Execute(s.flightData, readerPassInputs(s));
+    const std::int64_t ends = begin + tickMs - MonitorCycle::kTimerIntervalMs;
+    if (ends > clock.elapsedMilliseconds()) {
+      clock.advanceMilliseconds(ends - clock.elapsedMilliseconds());
+    }
+    return r;
+  }
+
+  void onTick() {
+    timerHandlerWork(monitor);
+    const double now = flightSeconds();
+    const auto& rows = sim.flight().rows();
+    while (nextActionRow < rows.size() && rows[nextActionRow].t <= now) {
+      for (const std::string& word : rows[nextActionRow].actions) {
+        pilotActions().find(word)->second(pilot);
+      }
+      ++nextActionRow;
+    }
+    lastTickMs = clock.elapsedMilliseconds();
+  }
+
+  ReplayOptions options;
+  SimulatedClock clock;
+  EventLog log;
+  StandInSimulator sim;
+  InProcessTransport transport;
+  IpcClient client;
+  RWFSUIPC pass;
+  TfHState s;
+  TfD data;
+  MonitorContext monitor;
+  PilotContext pilot;
+  SimTextListening listening;
+  SteppedCycle stepped;
+  std::int64_t tickMs = 200;
+  std::int64_t endMs = 0;
+  std::int64_t lastTickMs = -1;
+  std::size_t nextActionRow = 0;
+};
+
+Replay::Replay(FlightFile flight, const ReplayOptions& options, EventLog::Sink sink) {
+  checkActions(flight, options.flightPath.empty() ? "flight" : options.flightPath);
+  p_ = std::make_unique<Parts>(std::move(flight), options, std::move(sink));
+}
+
+Replay::~Replay() = default;
+
+TfHState& Replay::state() { return p_->s; }
+EventLog& Replay::log() { return p_->log; }
+std::uint64_t Replay::ticks() const { return p_->stepped.cycle().ticks(); }
+
+Replay::Outcome Replay::run() {
+  Parts& p = *p_;
+  TfHState& s = p.s;
+
+  // Creation: the voice, then the first pass.
+  speechStartUp(s, [&p] {
+    auto voice = std::make_unique<RecordingVoice>();
+    voice->setListener([&p](const std::string& text) { p.log.spoken(text); });
+    return voice;
+  });
+  p.stepped.start();
+
+  // Show handling.
+  s.fuelUnit = 0;
+  MemoryVidStore vids(p.options.vid);
+  readVidAtStart(s, vids);
+  s.airports = AirportDirectory::load(p.options.airportsPath.empty() ? demoAirportsPath()
+                                                                     : p.options.airportsPath);
+  if (!vidReadyOrClosing(s, p.log)) return Outcome::Closed;
+  p.stepped.cycle().enableTimer(p.stepped.now());
+  switchSetUp(s);
+  loadTourCatalogue(s, p.data, p.log);
+
+  while (p.lastTickMs < p.endMs) {
+    const auto due = p.stepped.cycle().handlerDueAt();
+    if (!due) break;  // cannot happen: every pass re-arms the timer
+    p.stepped.runUntil(*due);
+  }
+  return Outcome::Played;
+}
+
+}  // namespace aerotrace

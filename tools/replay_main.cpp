@@ -1,0 +1,39 @@
+// Flies a flight file through the monitor, the reader pass and the data
+// layer with a simulated clock, and prints the event log.
+//
+//   aerotrace-replay [--tours URL] [--airports PATH] [--vid VID]
+//                    [--start ISO-8601] [--utc-offset MINUTES]
+//                    [--tick SECONDS] [--summary] FLIGHT.csv
+//
+// Exit 0 when the flight played to its last row, 1 when the program closed
+// at start-up, 2 on bad input (nothing is played then).
+
+#include <cstdio>
+#include <exception>
+#include <string>
+#include <vector>
+
+#include "replay/leg_summary.h"
+#include "replay/replay.h"
+
+int main(int argc, char** argv) {
+  using namespace aerotrace;
+  ReplayOptions options;
+  std::vector<std::string> lines;
+  try {
+    options = parseReplayArguments(std::vector<std::string>(argv + 1, argv + argc));
+    Replay replay(FlightFile::load(options.flightPath), options, [&](const std::string& line) {
+      std::printf("%s\n", line.c_str());
+      if (options.summary) lines.push_back(line);
+    });
+    const Replay::Outcome outcome = replay.run();
+    std::fflush(stdout);
+    if (options.summary) std::printf("\n%s", legSummary(lines).c_str());
+    return outcome == Replay::Outcome::Played ? 0 : 1;
+  } catch (const FlightFileError& e) {
+    std::fprintf(stderr, "aerotrace-replay: %s\n", e.what());
+  } catch (const ReplayInputError& e) {
+    std::fprintf(stderr, "aerotrace-replay: %s\n%s", e.what(), kReplayUsage);
+  }
+  return 2;
+}
