@@ -45,6 +45,13 @@ class PrintingView final : public View {
   // The script starts its leg itself; no leg panel is shown.
   void showLegDisplay(const LegDisplay&) override {}
   void setFuelUnitLabels(const std::string&) override {}
+  // The scripted leg ends before any report; nothing is uploaded.
+  bool confirmWarning(const std::string&) override { return false; }
+  void setReportBlockShown(bool) override {}
+  bool reportBlockShown() const override { return true; }
+  void uploadEnded(const UploadOutcome&) override {}
+  void hideReport() override {}
+  void showHistory(const std::vector<HistoryRow>&) override {}
 
  private:
   std::string title_ = msg::kTitle;

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
+#include "monitor/history_row.h"
+#include "monitor/upload_outcome.h"
 #include "tours/leg_display.h"
 
 namespace aerotrace {
@@ -22,6 +25,21 @@ class View {
   virtual void showLegDisplay(const LegDisplay& display) = 0;
   // Both unit labels of the leg panel, beside the fuel and the leg's limit.
   virtual void setFuelUnitLabels(const std::string& label) = 0;
+
+  // The report window's upload side.
+  // A warning with OK and Cancel; true for OK. Returns once answered.
+  virtual bool confirmWarning(const std::string& text) = 0;
+  // The panel over the upload button: while shown, the button cannot be
+  // pressed.
+  virtual void setReportBlockShown(bool shown) = 0;
+  virtual bool reportBlockShown() const = 0;
+  // An upload attempt has ended, before its messages are shown.
+  virtual void uploadEnded(const UploadOutcome& outcome) = 0;
+  // The report's close handling has run; the window goes out of sight.
+  virtual void hideReport() = 0;
+
+  // The pilot's leg history, freshly loaded, in the server's order.
+  virtual void showHistory(const std::vector<HistoryRow>& rows) = 0;
 };
 
 }  // namespace aerotrace

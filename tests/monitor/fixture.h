@@ -27,6 +27,13 @@ class TitleView final : public View {
   void showMessage(const std::string& text) override { messages.push_back(text); }
   void showLegDisplay(const LegDisplay& display) override { displays.push_back(display); }
   void setFuelUnitLabels(const std::string& label) override { unitLabels.push_back(label); }
+  // No report in these tests.
+  bool confirmWarning(const std::string&) override { return false; }
+  void setReportBlockShown(bool) override {}
+  bool reportBlockShown() const override { return true; }
+  void uploadEnded(const UploadOutcome&) override {}
+  void hideReport() override {}
+  void showHistory(const std::vector<HistoryRow>&) override {}
 
   std::vector<std::string> changes;
   std::vector<std::string> messages;
