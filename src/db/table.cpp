@@ -173,6 +173,56 @@ void Table::remove() {
   rows_.erase(rows_.begin() + static_cast<std::ptrdiff_t>(current_));
 }
 
+std::int64_t Table::removeFiltered() {
+  std::string sql = "DELETE FROM `" + spec_.name + "`";
+  std::vector<Value> params;
+  for (std::size_t i = 0; i < filter_.terms().size(); ++i) {
+    sql += i ? " AND " : " WHERE ";
+    sql += quoted(filter_.terms()[i].column) + " = ?";
+    params.push_back(filter_.terms()[i].value);
+  }
+  const StatementResult r = connection_.driver().run(sql, params);
+  cancel();
+  rows_.clear();
+  current_ = 0;
+  return r.affectedRows;
+}
+
+void Table::insertRows(const std::vector<std::string>& columns,
+                       std::vector<std::vector<Value>> rows) {
+  if (rows.empty()) return;
+  if (columns.empty()) throw DbError("table " + spec_.name + ": insert of rows without columns");
+  std::vector<const ColumnSpec*> specs;
+  std::string names;
+  for (const std::string& c : columns) {
+    specs.push_back(&spec_.columns[column(c)]);
+    names += (names.empty() ? "`" : ", `") + specs.back()->name + "`";
+  }
+  std::string marks = "(";
+  for (std::size_t i = 0; i < columns.size(); ++i) marks += i ? ", ?" : "?";
+  marks += ")";
+
+  std::string sql = "INSERT INTO `" + spec_.name + "` (" + names + ") VALUES ";
+  std::vector<Value> params;
+  params.reserve(rows.size() * columns.size());
+  for (std::size_t r = 0; r < rows.size(); ++r) {
+    std::vector<Value>& row = rows[r];
+    if (row.size() != columns.size()) {
+      throw DbError("table " + spec_.name + ": a row does not match its columns");
+    }
+    for (std::size_t i = 0; i < row.size(); ++i) {
+      auto* text = std::get_if<std::string>(&row[i]);
+      if (text && specs[i]->type == ColumnType::String && text->size() > specs[i]->size) {
+        text->resize(specs[i]->size);
+      }
+      params.push_back(std::move(row[i]));
+    }
+    if (r) sql += ", ";
+    sql += marks;
+  }
+  connection_.driver().run(sql, params);
+}
+
 const Value& Table::read(std::string_view name) const {
   requireOpen();
   const std::size_t i = column(name);

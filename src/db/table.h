@@ -54,6 +54,16 @@ class Table {
   // Deletes the current row on the server; the next row becomes current.
   void remove();
 
+  // Set operations, one statement each whatever the number of rows, for the
+  // units of work that write many rows at once.
+  // Deletes on the server every row the row condition selects; an open table
+  // is left past its last row. Returns the number of rows deleted.
+  std::int64_t removeFiltered();
+  // Inserts `rows` (values of `columns`, in that order) in one statement,
+  // texts cut to their column's size as setString does. Nothing is sent for
+  // no rows. The fetched rows of an open table stay as they were.
+  void insertRows(const std::vector<std::string>& columns, std::vector<std::vector<Value>> rows);
+
   // Columns of the current row (or of the row being edited). NULL reads as 0,
   // an empty text or false; so does every column while past the last row.
   bool isNull(std::string_view column) const;

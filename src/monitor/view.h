@@ -5,7 +5,9 @@
 #include <vector>
 
 #include "core/records.h"
+#include "monitor/history_row.h"
 #include "monitor/leg_report.h"
+#include "monitor/upload_outcome.h"
 #include "tours/leg_display.h"
 
 namespace aerotrace {
@@ -76,6 +78,21 @@ class View {
   virtual void checkpointDone(std::size_t /*index*/, const oLegDet& /*checkpoint*/) {}
   virtual void touchdownTaken(double /*g*/) {}
   virtual void legAbandoned() {}
+
+  // The report window's upload side.
+  // A warning with OK and Cancel; true for OK. Returns once answered.
+  virtual bool confirmWarning(const std::string& text) = 0;
+  // The panel over the upload button: while shown, the button cannot be
+  // pressed.
+  virtual void setReportBlockShown(bool shown) = 0;
+  virtual bool reportBlockShown() const = 0;
+  // An upload attempt has ended, before its messages are shown.
+  virtual void uploadEnded(const UploadOutcome& outcome) = 0;
+  // The report's close handling has run; the window goes out of sight.
+  virtual void hideReport() = 0;
+
+  // The pilot's leg history, freshly loaded, in the server's order.
+  virtual void showHistory(const std::vector<HistoryRow>& rows) = 0;
 };
 
 }  // namespace aerotrace

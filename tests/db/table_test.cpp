@@ -286,6 +286,36 @@ TEST_P(TableTest, ARejectedStatementRaises) {
   EXPECT_THROW(legs.post(), db::DbError);
 }
 
+TEST_P(TableTest, SetOperationsDeleteTheSelectionAndInsertManyRowsAsData) {
+  run("INSERT INTO LegRdyFR (LegRdyId, Alt) VALUES (7, 1), (7, 2), (8, 3)");
+  Table track(con_, legRdyFrTable());
+  track.setFilterSQL(Condition::equals("LegRdyId", std::int64_t{7}));
+  track.open();
+  EXPECT_EQ(track.removeFiltered(), 2);
+  EXPECT_TRUE(track.eof());
+  EXPECT_EQ(track.removeFiltered(), 0);
+
+  track.insertRows(
+      {"LegRdyId", "Alt", "QNH", "Com1"},
+      {{std::int64_t{9}, std::int64_t{100}, std::string("1013.25"), std::string("')--")},
+       {std::int64_t{9}, std::int64_t{200}, std::string("998"), std::string("")}});
+  track.insertRows({"LegRdyId"}, {});  // nothing to send
+  EXPECT_THROW(track.insertRows({"LegRdyId", "Alt"}, {{std::int64_t{9}}}), db::DbError);
+  EXPECT_THROW(track.insertRows({"Nope"}, {{std::int64_t{9}}}), db::DbError);
+
+  track.setFilterSQL(Condition::equals("LegRdyId", std::int64_t{9}));
+  track.setOrderFields({"Alt"});
+  track.open();
+  ASSERT_EQ(track.recordCount(), 2);
+  EXPECT_EQ(track.asInteger("Alt"), 100);
+  EXPECT_EQ(track.asString("QNH"), "1013.");  // cut to the column's five characters
+  EXPECT_EQ(track.asString("Com1"), "')--");
+  track.next();
+  EXPECT_EQ(track.asString("QNH"), "998");
+  EXPECT_EQ(keysWhere(track, Condition::equals("LegRdyId", std::int64_t{8}), "Alt"),
+            std::vector<std::int32_t>{3});
+}
+
 INSTANTIATE_TEST_SUITE_P(Drivers, TableTest, ::testing::Values(Backend::Sqlite, Backend::MariaDb),
                          backendParamName);
 

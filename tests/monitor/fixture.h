@@ -38,6 +38,13 @@ class TitleView final : public View {
   void retractPanel() override {}
   void setWindowSize(WindowSize) override {}
   void showReport(const LegReport& report) override { reports.push_back(report); }
+  // No report in these tests.
+  bool confirmWarning(const std::string&) override { return false; }
+  void setReportBlockShown(bool) override {}
+  bool reportBlockShown() const override { return true; }
+  void uploadEnded(const UploadOutcome&) override {}
+  void hideReport() override {}
+  void showHistory(const std::vector<HistoryRow>&) override {}
 
   std::vector<std::string> changes;
   std::vector<std::string> messages;

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QMenu>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <vector>
+
+#include "app/history_grid.h"
+#include "app/title_strip.h"
+
+namespace aerotrace {
+
+// "MY LEGS": the pilot's uploaded legs. Opening it (while hidden) shows it
+// and loads the list once, half a second later; "ORVANTA TOURS" opens the
+// tour's report page for the selected row.
+class TfMyLegs : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit TfMyLegs(QWidget* parent = nullptr);
+
+  // The load, run by the window's timer after each opening.
+  void setLoader(std::function<void()> load) { load_ = std::move(load); }
+  // The context command for the selected row.
+  void setReportPageHandler(std::function<void(int row)> handler) {
+    reportPage_ = std::move(handler);
+  }
+
+  // "MY LEGS" from the bar's menu.
+  void open();
+  void showRows(std::vector<HistoryRow> rows) { sgMyLegs_->setRows(std::move(rows)); }
+
+  HistoryGrid* sgMyLegs() const { return sgMyLegs_; }
+  QAction* ORVANTATOURS1() const { return orvantaTours1_; }
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  TitleStrip* panel2_;
+  HistoryGrid* sgMyLegs_;
+  QMenu* menu_;
+  QAction* orvantaTours1_;
+  QTimer timer1_;
+  std::function<void()> load_;
+  std::function<void(int)> reportPage_;
+};
+
+}  // namespace aerotrace

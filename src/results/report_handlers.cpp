@@ -1,0 +1,66 @@
+#include "results/report_handlers.h"
+
+#include <exception>
+#include <string>
+
+#include "core/text.h"
+#include "results/leg_result.h"
+
+namespace aerotrace {
+namespace {
+
+const char* const kUploadFailed = "Leg details NOT uploaded.\r\rTry again";
+const char* const kUploadPending = "Leg not uploaded.\nUpload now?";
+
+UploadOutcome failed(ReportContext& c) {
+  const UploadOutcome outcome;
+  c.view.uploadEnded(outcome);
+  c.view.showMessage(kUploadFailed);
+  c.view.setReportBlockShown(false);
+  return outcome;
+}
+
+}  // namespace
+
+UploadOutcome imgUploadMouseDown(ReportContext& c) {
+  c.view.setReportBlockShown(true);
+  TfHState& s = c.state;
+  // The leg list may have been reloaded after the leg was abandoned.
+  const oLeg* selected = s.selectedLeg();
+  if (!selected) return failed(c);
+  const oLeg leg = *selected;
+
+  StoredResult stored;
+  try {
+    stored = storeLegResult(c.data, legResultOf(s, leg, c.points), s.track, c.store);
+  } catch (const std::exception&) {
+    return failed(c);
+  }
+
+  s.legActive = false;
+  s.activeLegId = 0;
+  const UploadOutcome outcome{true, stored.legRdyId, stored.tryCount, stored.trackRows};
+  c.view.uploadEnded(outcome);
+  const std::string page = replacedAll(leg.TourLink, "\"", "%22");
+  if (!page.empty()) c.opener.open(page);
+  c.view.showMessage("Tour " + leg.TourName + " Leg " + leg.Descr + " uploaded...");
+  // The block stays: the leg is settled and the window closes.
+  FormClose(c);
+  return outcome;
+}
+
+void FormClose(ReportContext& c) {
+  TfHState& s = c.state;
+  if (s.legActive && !c.view.reportBlockShown() && c.view.confirmWarning(kUploadPending)) {
+    imgUploadMouseDown(c);
+  }
+  s.track.clear();
+  // While a pass runs, the cycle leaves the timer to the pass's end, so this
+  // never starts a second pass beside it.
+  c.cycle.enableTimer(c.nowMs());
+  s.airportIcao.clear();
+  s.legActive = false;
+  c.view.hideReport();
+}
+
+}  // namespace aerotrace

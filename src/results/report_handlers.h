@@ -1,0 +1,22 @@
+#pragma once
+
+// The report window's two handlers: the upload button and the close
+// handling. Both run on the window thread; their modal dialogs block it.
+
+#include "monitor/upload_outcome.h"
+#include "results/report_context.h"
+
+namespace aerotrace {
+
+// The upload button. Covers the button, stores the selected leg's result and
+// track (one transaction), then settles the leg, opens the tour's page,
+// confirms and closes the report. On any failure: "Leg details NOT
+// uploaded." and the button is offered again, with the state untouched.
+UploadOutcome imgUploadMouseDown(ReportContext& c);
+
+// The close handling, whatever closes the report: offers an upload still
+// pending, then ends the leg for good (track emptied, monitoring re-armed,
+// airport forgotten, leg flag cleared) and hides the window.
+void FormClose(ReportContext& c);
+
+}  // namespace aerotrace

@@ -1,0 +1,47 @@
+#pragma once
+
+// A view that records what the report and history windows are told, and an
+// opener that records the addresses it is handed.
+
+#include <string>
+#include <vector>
+
+#include "core/document_opener.h"
+#include "monitor/view.h"
+
+namespace aerotrace::testing {
+
+class RecordingOpener final : public DocumentOpener {
+ public:
+  void open(const std::string& url) override { opened.push_back(url); }
+  std::vector<std::string> opened;
+};
+
+class ReportView final : public View {
+ public:
+  std::string title() const override { return "Aerotrace"; }
+  void setTitle(const std::string&) override {}
+  void showMessage(const std::string& text) override { messages.push_back(text); }
+  void showLegDisplay(const LegDisplay&) override {}
+  void setFuelUnitLabels(const std::string&) override {}
+
+  bool confirmWarning(const std::string& text) override {
+    questions.push_back(text);
+    return answerOk;
+  }
+  void setReportBlockShown(bool shown) override { blockShown = shown; }
+  bool reportBlockShown() const override { return blockShown; }
+  void uploadEnded(const UploadOutcome& outcome) override { uploads.push_back(outcome); }
+  void hideReport() override { ++hidden; }
+  void showHistory(const std::vector<HistoryRow>& rows) override { histories.push_back(rows); }
+
+  bool answerOk = false;  // the pilot's answer to the next warnings
+  bool blockShown = false;
+  std::vector<std::string> messages;
+  std::vector<std::string> questions;
+  std::vector<UploadOutcome> uploads;
+  int hidden = 0;
+  std::vector<std::vector<HistoryRow>> histories;
+};
+
+}  // namespace aerotrace::testing
