@@ -14,6 +14,7 @@ std::string wholeLitres(double litres) { return std::to_string(roundHalfEven(lit
 LegReport makeLegReport(const TfHState& s, const oLeg& leg, std::int32_t total) {
   const FlightData& fd = s.flightData;
   LegReport r;
+  r.total = total;
   r.points = std::to_string(total);
   r.block = total < leg.Points;
   r.fuelStart = wholeLitres(s.fuelAtStart);

@@ -21,8 +21,9 @@ struct LegReportRow {
 };
 
 struct LegReport {
-  std::string points;  // lblTot
-  bool block = false;  // "Not enough points. Try again." covers the upload button
+  std::int32_t total = 0;  // the scored total, which the upload stores
+  std::string points;      // lblTot
+  bool block = false;      // "Not enough points. Try again." covers the upload button
   std::string fuelStart, fuelUsed, fuelEnd;  // whole litres
   std::string date;                          // departure, "dd-mm-yyyy"
   std::string plane;

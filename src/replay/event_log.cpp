@@ -1,5 +1,7 @@
 #include "replay/event_log.h"
 
+#include <utility>
+
 #include "core/messages.h"
 
 namespace aerotrace {
@@ -97,6 +99,8 @@ void EventLog::retractPanel() {
 }
 
 void EventLog::showReport(const LegReport& r) {
+  report_ = r;
+  blockShown_ = r.block;
   EventJson e = event("report");
   e["points"] = r.points;
   e["block"] = r.block;
@@ -154,5 +158,55 @@ void EventLog::touchdownTaken(double g) {
 }
 
 void EventLog::legAbandoned() { write(event("abandon")); }
+
+bool EventLog::confirmWarning(const std::string&) {
+  // The question is a standard dialog, not a message of the program's own;
+  // only its answer matters to the log.
+  return std::exchange(warningAnswer_, false);
+}
+
+void EventLog::uploadEnded(const UploadOutcome& outcome) {
+  EventJson e = event("upload");
+  e["ok"] = outcome.ok;
+  if (outcome.ok) {
+    e["legRdyId"] = outcome.legRdyId;
+    e["try"] = outcome.tryCount;
+    e["trackRows"] = outcome.trackRows;
+  }
+  write(e);
+}
+
+void EventLog::hideReport() {
+  report_.reset();
+  write(event("report-closed"));
+}
+
+void EventLog::showHistory(const std::vector<HistoryRow>& rows) {
+  EventJson list = EventJson::array();
+  for (const HistoryRow& row : rows) {
+    EventJson item = EventJson::object();
+    item["legId"] = row.leg.LegId;
+    item["descr"] = jsonText(row.leg.Descr);
+    item["points"] = row.leg.Points;
+    item["dep"] = jsonText(row.leg.Dep);
+    item["dest"] = jsonText(row.leg.Dest);
+    item["date"] = row.date;
+    item["depTime"] = row.depTime;
+    item["arrTime"] = row.arrTime;
+    item["airplane"] = jsonText(row.leg.AirPlane);
+    item["fuel"] = row.fuel;
+    item["status"] = row.leg.Status;
+    list.push_back(std::move(item));
+  }
+  EventJson e = event("history");
+  e["rows"] = std::move(list);
+  write(e);
+}
+
+void EventLog::open(const std::string& url) {
+  EventJson e = event("open");
+  e["url"] = jsonText(url);
+  write(e);
+}
 
 }  // namespace aerotrace

@@ -10,13 +10,14 @@
 #include <string>
 #include <vector>
 
+#include "core/document_opener.h"
 #include "eventlog/event_line.h"
 #include "monitor/view.h"
 #include "standin/sim_write.h"
 
 namespace aerotrace {
 
-class EventLog final : public View {
+class EventLog final : public View, public DocumentOpener {
  public:
   using Sink = std::function<void(const std::string& line)>;
   using FlightTime = std::function<double()>;  // seconds since the start of the flight
@@ -40,6 +41,11 @@ class EventLog final : public View {
   bool panelOut() const { return panelOut_; }
   bool startOffered() const { return panelOut_ && labels_.start; }
   WindowSize windowSize() const { return window_; }
+  bool reportOpen() const { return report_.has_value(); }
+  // The report that stands, if one is open.
+  const std::optional<LegReport>& report() const { return report_; }
+  // How the pilot answers the next "Upload now?" question.
+  void answerNextWarning(bool ok) { warningAnswer_ = ok; }
 
   std::string title() const override { return title_; }
   void setTitle(const std::string& text) override;
@@ -63,6 +69,15 @@ class EventLog final : public View {
   void touchdownTaken(double g) override;
   void legAbandoned() override;
 
+  bool confirmWarning(const std::string& text) override;
+  void setReportBlockShown(bool shown) override { blockShown_ = shown; }
+  bool reportBlockShown() const override { return blockShown_; }
+  void uploadEnded(const UploadOutcome& outcome) override;
+  void hideReport() override;
+  void showHistory(const std::vector<HistoryRow>& rows) override;
+
+  void open(const std::string& url) override;
+
  private:
   // The leg panel's label texts as they stand.
   struct Labels {
@@ -81,6 +96,9 @@ class EventLog final : public View {
   bool panelOut_ = false;
   WindowSize window_ = kBar;
   std::optional<bool> lamp_;
+  std::optional<LegReport> report_;
+  bool blockShown_ = false;
+  bool warningAnswer_ = false;
 };
 
 }  // namespace aerotrace

@@ -15,6 +15,7 @@ struct LegStory {
   double startedAt = 0;
   bool abandoned = false;
   std::optional<EventJson> report;  // the last one
+  std::optional<EventJson> upload;  // the last attempt
 };
 
 std::string text(const EventJson& e, const char* key) {
@@ -51,6 +52,13 @@ void tell(std::string& out, const LegStory& leg) {
   out += block ? "  Verdict: not enough points (\"Not enough points. Try again.\")\n"
                : "  Verdict: enough points; the leg can be uploaded\n";
   if (leg.abandoned) out += "  (fuel added after the report: the leg was abandoned)\n";
+  if (leg.upload) {
+    const EventJson& u = *leg.upload;
+    out += u.value("ok", false) ? "  Uploaded: result " + std::to_string(u.value("legRdyId", 0)) +
+                                      ", try " + std::to_string(u.value("try", 0)) + ", " +
+                                      std::to_string(u.value("trackRows", 0)) + " track samples\n"
+                                : std::string("  Upload failed\n");
+  }
 }
 
 }  // namespace
@@ -62,13 +70,16 @@ std::string legSummary(const std::vector<std::string>& lines) {
     if (!e.is_object()) continue;
     const std::string event = text(e, "event");
     if (event == "start") {
-      legs.push_back({e.value("leg", std::int64_t{0}), e.value("t", 0.0), false, std::nullopt});
+      legs.push_back(
+          {e.value("leg", std::int64_t{0}), e.value("t", 0.0), false, std::nullopt, std::nullopt});
     } else if (legs.empty()) {
       continue;
     } else if (event == "abandon") {
       legs.back().abandoned = true;
     } else if (event == "report") {
       legs.back().report = e;
+    } else if (event == "upload") {
+      legs.back().upload = e;
     }
   }
   if (legs.empty()) return "No leg was started.\n";

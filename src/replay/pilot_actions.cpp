@@ -1,11 +1,13 @@
 #include "replay/pilot_actions.h"
 
 #include <cstdio>
+#include <exception>
 
 #include "monitor/announcements.h"
 #include "monitor/leg_panel.h"
 #include "monitor/leg_start.h"
 #include "replay/replay_options.h"
+#include "results/report_handlers.h"
 
 namespace aerotrace {
 namespace {
@@ -24,6 +26,24 @@ PilotAction onPanel(const char* name, void (*press)(PilotContext&)) {
   };
 }
 
+// The report's buttons exist only while it is open.
+PilotAction onReport(const char* name, void (*press)(PilotContext&)) {
+  return [name, press](PilotContext& p) {
+    if (!p.log.reportOpen()) {
+      std::fprintf(stderr, "aerotrace-replay: %s: no report is open; nothing pressed\n", name);
+      return;
+    }
+    p.report.points = p.log.report()->total;
+    press(p);
+  };
+}
+
+void closeReport(PilotContext& p, bool uploadWhenAsked) {
+  p.log.answerNextWarning(uploadWhenAsked);
+  FormClose(p.report);
+  p.log.answerNextWarning(false);
+}
+
 }  // namespace
 
 const std::map<std::string, PilotAction, std::less<>>& pilotActions() {
@@ -39,21 +59,33 @@ const std::map<std::string, PilotAction, std::less<>>& pilotActions() {
       {"next", onPanel("next", [](PilotContext& p) { nextLeg(p.monitor.s, p.log); })},
       {"prev", onPanel("prev", [](PilotContext& p) { previousLeg(p.monitor.s, p.log); })},
       {"unit", onPanel("unit", [](PilotContext& p) { switchFuelUnit(p.monitor.s, p.log); })},
+      {"upload",
+       onReport("upload",
+                [](PilotContext& p) {
+                  // The block panel covers the button: there is nothing to press.
+                  if (p.log.reportBlockShown()) {
+                    std::fprintf(
+                        stderr,
+                        "aerotrace-replay: upload: the button is covered; nothing pressed\n");
+                    return;
+                  }
+                  imgUploadMouseDown(p.report);
+                })},
+      {"close", onReport("close", [](PilotContext& p) { closeReport(p, false); })},
+      {"close-upload", onReport("close-upload", [](PilotContext& p) { closeReport(p, true); })},
+      {"history",
+       [](PilotContext& p) {
+         try {
+           loadHistory(p.history, p.monitor.d, p.monitor.s.vid, p.log);
+         } catch (const std::exception& e) {
+           p.log.showError(e.what());
+         }
+       }},
       {"repeat", [](PilotContext& p) { repeatLastMessage(p.monitor.s); }},
       {"text", [](PilotContext& p) { switchText(p.monitor.s); }},
       {"speech", [](PilotContext& p) { switchSpeech(p.monitor.s); }},
   };
   return actions;
-}
-
-const std::map<std::string, std::string, std::less<>>& pendingActions() {
-  static const std::map<std::string, std::string, std::less<>> pending = {
-      {"upload", "no leg upload"},
-      {"close", "no close handling of the report"},
-      {"close-upload", "no close handling of the report"},
-      {"history", "no leg history"},
-  };
-  return pending;
 }
 
 void checkActions(const FlightFile& flight, const std::string& fileName) {
@@ -64,10 +96,6 @@ void checkActions(const FlightFile& flight, const std::string& fileName) {
   for (const FlightRow& row : flight.rows()) {
     for (const std::string& word : row.actions) {
       if (pilotActions().contains(word)) continue;
-      if (const auto it = pendingActions().find(word); it != pendingActions().end()) {
-        throw ReplayInputError(where(row) + "action \"" + word + "\" is not supported yet (" +
-                               it->second + " in this replay)");
-      }
       throw ReplayInputError(where(row) + "unknown action \"" + word + "\"");
     }
   }

@@ -8,6 +8,8 @@
 
 #include "monitor/monitor_context.h"
 #include "replay/event_log.h"
+#include "results/leg_history.h"
+#include "results/report_context.h"
 #include "standin/flight_file.h"
 
 namespace aerotrace {
@@ -15,16 +17,14 @@ namespace aerotrace {
 struct PilotContext {
   MonitorContext& monitor;
   EventLog& log;
+  ReportContext& report;   // the report window's handlers
+  TfMyLegsState& history;  // the history window's list
 };
 
 using PilotAction = std::function<void(PilotContext&)>;
 
 // Every action the replay performs.
 const std::map<std::string, PilotAction, std::less<>>& pilotActions();
-
-// Action words of the flight-file format that this replay cannot perform
-// yet, each with the reason given to the user.
-const std::map<std::string, std::string, std::less<>>& pendingActions();
 
 // Refuses, before anything plays, the first action of the flight that the
 // replay cannot perform: ReplayInputError naming the file, line and column.

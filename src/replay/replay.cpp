@@ -37,12 +37,13 @@ struct Replay::Parts {
         pass(client),
         data(o.toursUrl.empty() ? demoToursUrl() : o.toursUrl),
         monitor{s, data, clock, log, {}},
-        pilot{monitor, log},
         listening(s, [this](const std::string& text,
                             std::int32_t seconds) { log.simTextQueued(text, seconds); }),
         stepped(
             clock, [this] { onTick(); }, [this] { return onPass(); },
-            [this](const std::string& text) { speakText(s, text); }) {
+            [this](const std::string& text) { speakText(s, text); }),
+        report{s, data, log, log, stepped.cycle(), [this] { return stepped.now(); }, 0, {}},
+        pilot{monitor, log, report, history} {
     monitor.disableTimer = [this] { stepped.cycle().disableTimer(); };
     sim.setWriteListener([this](const SimWrite& w) { log.simWrite(w); });
     tickMs = static_cast<std::int64_t>(std::llround(o.tickSeconds * 1000));
@@ -88,9 +89,12 @@ struct Replay::Parts {
   TfHState s;
   TfD data;
   MonitorContext monitor;
-  PilotContext pilot;
   SimTextListening listening;
   SteppedCycle stepped;
+  // The report and history windows' handlers work on these.
+  ReportContext report;
+  TfMyLegsState history;
+  PilotContext pilot;
   std::int64_t tickMs = 200;
   std::int64_t endMs = 0;
   std::int64_t lastTickMs = -1;

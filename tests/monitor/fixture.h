@@ -14,10 +14,11 @@
 #include "core/recording_voice.h"
 #include "monitor/tfh_state.h"
 #include "monitor/view.h"
+#include "quiet_view.h"
 
 namespace aerotrace::testing {
 
-class TitleView final : public View {
+class TitleView final : public QuietView {
  public:
   std::string title() const override { return title_; }
   void setTitle(const std::string& text) override {
@@ -28,23 +29,9 @@ class TitleView final : public View {
   void showLegDisplay(const LegDisplay& display) override { displays.push_back(display); }
   void setFuelUnitLabels(const std::string& label) override { unitLabels.push_back(label); }
   void showError(const std::string& text) override { errors.push_back(text); }
-  void setLinkLamp(bool) override {}
-  void setFuelFigure(const std::string&) override {}
-  void setAircraftLabel(const std::string&) override {}
-  void setAirportLabels(const std::string&, const std::string&) override {}
-  void focusRoute() override {}
-  PanelGeometry panelGeometry() const override { return {}; }
-  void extendPanel() override {}
-  void retractPanel() override {}
-  void setWindowSize(WindowSize) override {}
   void showReport(const LegReport& report) override { reports.push_back(report); }
   // No report in these tests.
-  bool confirmWarning(const std::string&) override { return false; }
-  void setReportBlockShown(bool) override {}
   bool reportBlockShown() const override { return true; }
-  void uploadEnded(const UploadOutcome&) override {}
-  void hideReport() override {}
-  void showHistory(const std::vector<HistoryRow>&) override {}
 
   std::vector<std::string> changes;
   std::vector<std::string> messages;

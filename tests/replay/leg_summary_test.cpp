@@ -16,6 +16,8 @@ TEST(LegSummaryTest, TellsEachLegFromItsStartToItsReportOrItsEnd) {
       R"("arr":"EDDM","depTime":"12:00","arrTime":"12:28","rows":[)"
       R"({"descr":"Kufstein","result":" Wrong speed. ","points":"10"},)"
       R"({"descr":"Munich","result":"Passed.","points":"10"}]})",
+      R"({"t":92.0,"event":"upload","ok":false})",
+      R"({"t":93.0,"event":"upload","ok":true,"legRdyId":7,"try":2,"trackRows":9})",
       R"({"t":95.0,"event":"start","leg":2})",
   };
   EXPECT_EQ(legSummary(log),
@@ -27,6 +29,7 @@ TEST(LegSummaryTest, TellsEachLegFromItsStartToItsReportOrItsEnd) {
             "  LOWI 12:00 to EDDM 12:28 UTC, fuel used 195 l\n"
             "  Points: 10\n"
             "  Verdict: not enough points (\"Not enough points. Try again.\")\n"
+            "  Uploaded: result 7, try 2, 9 track samples\n"
             "Leg 2, started at 95.0 s\n"
             "  not ended: the flight stopped before the destination\n");
   EXPECT_EQ(legSummary({R"({"t":0.2,"event":"lamp","connected":true})"}), "No leg was started.\n");

@@ -43,7 +43,8 @@ TEST(ReplayCommandTest, BadInputIsExitTwoWithNothingPlayed) {
        "backwards.csv: line 4, column 1 (t): time goes backwards"},
       {flightFile("dance.csv", "t,action\n0,dance\n"),
        "dance.csv: line 2, column 2 (action): unknown action \"dance\""},
-      {flightFile("upload.csv", "t,action\n0,upload\n"), "action \"upload\" is not supported yet"},
+      {flightFile("upload.csv", "t,action\n0,upload\n1,uplaod\n"),
+       "upload.csv: line 3, column 2 (action): unknown action \"uplaod\""},
       {"--tick 0 " + flightFile("ok.csv", "t\n0\n"), "--tick wants seconds"},
       {"/nonexistent/flight.csv", "/nonexistent/flight.csv: cannot be read"},
   };

@@ -76,6 +76,63 @@ TEST_F(ReplayFlightTest, ArrivalEndsTheLegOnceWithItsReport) {
   EXPECT_EQ(r.named("touchdown").size(), 1u);
 }
 
+// The arrival flight with pilot actions added once the report is open, and
+// a few seconds more parked.
+std::string arrivalWith(const std::string& rows) {
+  return readFile(kDir + "/flights/arrival.csv") + rows + "180,,,,,,,,,,,\n";
+}
+
+TEST_F(ReplayFlightTest, TheReportsButtonsUploadCloseAndAsk) {
+  struct Case {
+    const char* name;
+    std::string rows;
+    std::vector<std::string> closing;  // upload / report-closed events, in order
+    int tries;                         // result rows stored
+    bool legActiveAfter;
+  };
+  const Case cases[] = {
+      {"upload", "165,,,,,,,,,,,upload\n", {"upload", "report-closed"}, 1, false},
+      {"close answers Cancel", "165,,,,,,,,,,,close\n", {"report-closed"}, 0, false},
+      // OK uploads; the upload's own close and the outer close both run.
+      {"close answers OK",
+       "165,,,,,,,,,,,close-upload\n",
+       {"upload", "report-closed", "report-closed"},
+       1,
+       false},
+      {"no report to close later",
+       "165,,,,,,,,,,,close\n170,,,,,,,,,,,upload close\n",
+       {"report-closed"},
+       0,
+       false},
+  };
+  for (const Case& c : cases) {
+    TestDatabase db = toursDatabase(Backend::Sqlite);
+    PlayedReplay r(FlightFile::parse(arrivalWith(c.rows), "arrival.csv"),
+                   optionsFor(db, "arrival.csv"));
+    std::vector<std::string> closing;
+    for (const EventJson& e : r.events) {
+      if (e["event"] == "upload" || e["event"] == "report-closed") closing.push_back(e["event"]);
+    }
+    EXPECT_EQ(closing, c.closing) << c.name;
+    EXPECT_EQ(static_cast<bool>(r.state().legActive), c.legActiveAfter) << c.name;
+    EXPECT_TRUE(r.state().track.empty()) << c.name;
+    // Closed, the leg is over: standing at BRAV, the pilot is offered its legs.
+    EXPECT_EQ(r.state().airportIcao, "BRAV") << c.name;
+    EXPECT_EQ(r.named("panel").back()["state"], "out") << c.name;
+    const auto uploads = r.named("upload");
+    if (c.tries == 0) continue;
+    ASSERT_EQ(uploads.size(), 1u) << c.name;
+    EXPECT_EQ(uploads[0]["ok"], true);
+    EXPECT_EQ(uploads[0]["try"], 1);
+    EXPECT_GT(uploads[0]["trackRows"].get<int>(), 0);
+    const auto messages = r.texts("message");
+    ASSERT_FALSE(messages.empty());
+    EXPECT_EQ(messages.back(), "Tour Test Hops Leg Alfa - Bravo uploaded...") << c.name;
+    ASSERT_EQ(r.named("open").size(), 1u) << c.name;
+    EXPECT_EQ(r.named("open")[0]["url"], "https://tours.example.org/test-hops");
+  }
+}
+
 // Each flight stops somewhere that must not end the leg before it stops
 // where it must.
 TEST_F(ReplayFlightTest, OnlyAStopAtTheDestinationAfterTakeOffEndsTheLeg) {
@@ -274,11 +331,13 @@ TEST(DemoFlightTest, SameEventLogOnSqliteAndMariaDb) {
   const auto mariadb = demoLog(Backend::MariaDb);
   EXPECT_EQ(sqlite, mariadb);
 
-  std::vector<EventJson> checkpoints, reports;
+  std::vector<EventJson> checkpoints, reports, uploads, histories;
   for (const std::string& line : sqlite) {
     const EventJson e = EventJson::parse(line);
     if (e["event"] == "checkpoint") checkpoints.push_back(e);
     if (e["event"] == "report") reports.push_back(e);
+    if (e["event"] == "upload") uploads.push_back(e);
+    if (e["event"] == "history") histories.push_back(e);
   }
   ASSERT_EQ(checkpoints.size(), 3u);
   EXPECT_EQ(checkpoints[0]["result"], " Wrong speed. ");
@@ -288,6 +347,18 @@ TEST(DemoFlightTest, SameEventLogOnSqliteAndMariaDb) {
   EXPECT_EQ(reports[0]["points"], "20");
   EXPECT_EQ(reports[0]["block"], false);  // exactly the leg's minimum
   EXPECT_EQ(reports[0]["arr"], "EDDM");
+  // Uploaded on the apron, then listed in MY LEGS, waiting for the staff.
+  ASSERT_EQ(uploads.size(), 1u);
+  EXPECT_EQ(uploads[0]["ok"], true);
+  EXPECT_EQ(uploads[0]["try"], 1);
+  ASSERT_EQ(histories.size(), 1u);
+  ASSERT_EQ(histories[0]["rows"].size(), 1u);
+  const EventJson& row = histories[0]["rows"][0];
+  EXPECT_EQ(row["dep"], "LOWI");
+  EXPECT_EQ(row["dest"], "EDDM");
+  EXPECT_EQ(row["points"], 20);
+  EXPECT_EQ(row["status"], 0);
+  EXPECT_EQ(row["date"], "2026/01/01");
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include "core/document_opener.h"
 #include "monitor/view.h"
+#include "quiet_view.h"
 
 namespace aerotrace::testing {
 
@@ -17,13 +18,9 @@ class RecordingOpener final : public DocumentOpener {
   std::vector<std::string> opened;
 };
 
-class ReportView final : public View {
+class ReportView final : public QuietView {
  public:
-  std::string title() const override { return "Aerotrace"; }
-  void setTitle(const std::string&) override {}
   void showMessage(const std::string& text) override { messages.push_back(text); }
-  void showLegDisplay(const LegDisplay&) override {}
-  void setFuelUnitLabels(const std::string&) override {}
 
   bool confirmWarning(const std::string& text) override {
     questions.push_back(text);
