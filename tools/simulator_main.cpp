@@ -112,8 +112,7 @@ int main(int argc, char** argv) {
       std::uint32_t& v =
           arg == "--server-version" ? options.serverVersion : options.simulatorVersion;
       if (!parseHex(argv[++i], v)) {
-        std::fprintf(stderr, "aerotrace-simulator: %s wants a hexadecimal number\n",
-                     arg.c_str());
+        std::fprintf(stderr, "aerotrace-simulator: %s wants a hexadecimal number\n", arg.c_str());
         return 2;
       }
     } else if (path == nullptr && !arg.starts_with("--")) {

@@ -27,8 +27,8 @@ class Win32IpcTransport final : public IpcTransport {
   void deleteAtom(std::uint16_t atom) override { GlobalDeleteAtom(atom); }
 
   CreatedMapping createMapping(const std::string& name, std::uint32_t size) override {
-    HANDLE h = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, size,
-                                  name.c_str());
+    HANDLE h =
+        CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, size, name.c_str());
     // Asked at once: the next system call may change it.
     const bool existed = GetLastError() == ERROR_ALREADY_EXISTS;
     return {reinterpret_cast<MappingHandle>(h), h != nullptr && existed};
@@ -49,9 +49,8 @@ class Win32IpcTransport final : public IpcTransport {
                    std::intptr_t lParam, std::uint32_t timeoutMs, std::uintptr_t& answer) override {
     DWORD_PTR result = 0;
     SetLastError(0);
-    const LRESULT sent =
-        SendMessageTimeoutA(reinterpret_cast<HWND>(window), message, wParam, lParam, SMTO_BLOCK,
-                            timeoutMs, &result);
+    const LRESULT sent = SendMessageTimeoutA(reinterpret_cast<HWND>(window), message, wParam,
+                                             lParam, SMTO_BLOCK, timeoutMs, &result);
     if (sent == 0) {
       // Kept here: the client asks only after its wait, and nothing else in
       // between may decide what it sees.

@@ -65,8 +65,8 @@ bool WindowServer::create() {
   }
   // Top-level (no parent, not message-only): clients look among those.
   // Never shown.
-  HWND hwnd = CreateWindowExA(0, className_.c_str(), "Aerotrace stand-in simulator", WS_POPUP,
-                              0, 0, 0, 0, nullptr, nullptr, instance, this);
+  HWND hwnd = CreateWindowExA(0, className_.c_str(), "Aerotrace stand-in simulator", WS_POPUP, 0, 0,
+                              0, 0, nullptr, nullptr, instance, this);
   if (hwnd == nullptr) {
     error_ = lastErrorText(className_ + ": cannot create the window");
     return false;

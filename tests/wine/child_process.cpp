@@ -8,8 +8,8 @@ namespace aerotrace::testing {
 TempFolder::TempFolder() {
   char base[MAX_PATH + 1];
   const DWORD n = GetTempPathA(sizeof base, base);
-  const std::filesystem::path root = n > 0 ? std::filesystem::path(base)
-                                           : std::filesystem::temp_directory_path();
+  const std::filesystem::path root =
+      n > 0 ? std::filesystem::path(base) : std::filesystem::temp_directory_path();
   for (unsigned i = 0;; ++i) {
     path_ = root / ("aerotrace-" + std::to_string(GetCurrentProcessId()) + "-" +
                     std::to_string(GetTickCount()) + "-" + std::to_string(i));
@@ -45,8 +45,8 @@ namespace {
 HANDLE openForChild(const std::filesystem::path& path, bool write) {
   SECURITY_ATTRIBUTES sa{sizeof sa, nullptr, TRUE};
   return CreateFileA(path.string().c_str(), write ? GENERIC_WRITE : GENERIC_READ,
-                     FILE_SHARE_READ | FILE_SHARE_WRITE, &sa,
-                     write ? CREATE_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+                     FILE_SHARE_READ | FILE_SHARE_WRITE, &sa, write ? CREATE_ALWAYS : OPEN_EXISTING,
+                     FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
 }  // namespace
@@ -79,8 +79,8 @@ bool ChildProcess::start(const std::string& program, const std::vector<std::stri
   si.lpAttributeList = list;
   PROCESS_INFORMATION pi{};
   const BOOL ok = CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, TRUE,
-                                 EXTENDED_STARTUPINFO_PRESENT | CREATE_SUSPENDED, nullptr,
-                                 nullptr, &si.StartupInfo, &pi);
+                                 EXTENDED_STARTUPINFO_PRESENT | CREATE_SUSPENDED, nullptr, nullptr,
+                                 &si.StartupInfo, &pi);
   DeleteProcThreadAttributeList(list);
   for (HANDLE h : inherited) CloseHandle(h);
   if (!ok) return false;
