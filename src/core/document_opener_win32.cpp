@@ -1,7 +1,8 @@
 // The Windows opener: the shell's "open" verb, in a normal window. The
 // shell's answer is not looked at.
-#include <shellapi.h>
 #include <windows.h>
+// After windows.h, which it builds on.
+#include <shellapi.h>
 
 #include "core/document_opener.h"
 

@@ -286,8 +286,7 @@ TEST_P(TableTest, ARejectedStatementRaises) {
   EXPECT_THROW(legs.post(), db::DbError);
 }
 
-INSTANTIATE_TEST_SUITE_P(Drivers, TableTest, ::testing::Values(Backend::Sqlite, Backend::MariaDb),
-                         backendParamName);
+INSTANTIATE_TEST_SUITE_P(Drivers, TableTest, ::testing::ValuesIn(testBackends()), backendParamName);
 
 }  // namespace
 }  // namespace aerotrace::testing
