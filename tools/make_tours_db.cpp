@@ -27,7 +27,7 @@ int main(int argc, char** argv) {
   try {
     aerotrace::db::SqliteDriver db(temp.string());
     if (!db.connect(std::chrono::seconds(5))) {
-      std::fprintf(stderr, "cannot open %s\n", temp.c_str());
+      std::fprintf(stderr, "cannot open %s\n", temp.string().c_str());
       return 1;
     }
     db.begin();
@@ -48,7 +48,7 @@ int main(int argc, char** argv) {
   }
   std::filesystem::rename(temp, out, ec);
   if (ec) {
-    std::fprintf(stderr, "cannot write %s: %s\n", out.c_str(), ec.message().c_str());
+    std::fprintf(stderr, "cannot write %s: %s\n", out.string().c_str(), ec.message().c_str());
     return 1;
   }
   return 0;

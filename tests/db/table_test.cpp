@@ -316,8 +316,7 @@ TEST_P(TableTest, SetOperationsDeleteTheSelectionAndInsertManyRowsAsData) {
             std::vector<std::int32_t>{3});
 }
 
-INSTANTIATE_TEST_SUITE_P(Drivers, TableTest, ::testing::Values(Backend::Sqlite, Backend::MariaDb),
-                         backendParamName);
+INSTANTIATE_TEST_SUITE_P(Drivers, TableTest, ::testing::ValuesIn(testBackends()), backendParamName);
 
 }  // namespace
 }  // namespace aerotrace::testing

@@ -13,6 +13,14 @@
 
 namespace aerotrace::testing {
 
+std::vector<Backend> testBackends() {
+#ifdef AEROTRACE_TEST_WITH_MARIADB
+  return {Backend::Sqlite, Backend::MariaDb};
+#else
+  return {Backend::Sqlite};
+#endif
+}
+
 std::string backendName(Backend b) { return b == Backend::Sqlite ? "Sqlite" : "MariaDb"; }
 
 std::string backendParamName(const ::testing::TestParamInfo<Backend>& info) {

@@ -10,12 +10,15 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "db/driver.h"
 
 namespace aerotrace::testing {
 
 enum class Backend { Sqlite, MariaDb };
+// The backends this build's tests run on: MariaDB only where its driver is.
+std::vector<Backend> testBackends();
 std::string backendName(Backend b);
 // Names the cases of a suite parameterised over the backends.
 std::string backendParamName(const ::testing::TestParamInfo<Backend>& info);

@@ -241,7 +241,10 @@ TEST(SimulatorProcessTest, BadInputIsRefusedWithStatusTwoBeforeAnythingIsServed)
       {"t,alt\n5,100\n4,200\n", {}, "flight.csv: line 3, column 1 (t): time goes backwards"},
       {"alt\n100\n", {}, "flight.csv: line 1 (t): no \"t\" column"},
       {"t\n0\n", {"--speed", "0"}, "--speed wants a number above 0"},
-      {"t\n0\n", {"--fast"}, "usage: aerotrace-simulator [--speed X] FLIGHT.csv"},
+      {"t\n0\n", {"--fast"}, "usage: aerotrace-simulator [--speed X] [--class NAME]"},
+      {"t\n0\n", {"--class", "FS2004"}, "--class wants UIPCMAIN or FS98MAIN"},
+      {"t\n0\n", {"--server-version", "1998G"}, "--server-version wants a hexadecimal number"},
+      {"t\n0\n", {"--simulator-version", "0x"}, "--simulator-version wants a hexadecimal"},
   };
   for (const Case& c : cases) {
     SimulatorProcess sim;

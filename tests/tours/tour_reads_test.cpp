@@ -175,8 +175,8 @@ TEST(LegLoadTest, RefusedLoginOrSilentServerIsNoConnection) {
   close(fd);
 }
 
-INSTANTIATE_TEST_SUITE_P(Drivers, TourReadsTest,
-                         ::testing::Values(Backend::Sqlite, Backend::MariaDb), backendParamName);
+INSTANTIATE_TEST_SUITE_P(Drivers, TourReadsTest, ::testing::ValuesIn(testBackends()),
+                         backendParamName);
 
 // The grant script's limits, as the server enforces them.
 class GrantTest : public ::testing::Test {
