@@ -61,7 +61,8 @@ LegPanelWidget::LegPanelWidget(QWidget* parent) : QWidget(parent) {
   // below them.
   lblTourSel_ = value("lblTourSel", {64, 322, 161, 30}, 13, Qt::AlignHCenter | Qt::AlignBottom);
   lblTourSel_->setWordWrap(true);
-  lblLegSel_ = value("lblLegSel", {227, 322, 58, 30}, 13, Qt::AlignHCenter | Qt::AlignBottom);
+  lblLegSel_ = value("lblLegSel", {227, 322, 58, 30}, 11, Qt::AlignHCenter | Qt::AlignBottom);
+  lblLegSel_->setWordWrap(true);
   for (auto [text, x] : {std::pair{"Tour", 66}, std::pair{"Leg", 229}}) {
     QLabel* c = caption(text, x, 322);
     c->setFont(look::font(9));
@@ -156,6 +157,8 @@ void LegPanelWidget::setAirport(const std::string& icao, const std::string& name
 void LegPanelWidget::setAircraft(const std::string& title) { label7_->setText(toQt(title)); }
 
 void LegPanelWidget::setFuelFigure(const std::string& text) { label1_->setText(toQt(text)); }
+
+void LegPanelWidget::focusRoute() { memo1_->setFocus(); }
 
 QList<QWidget*> LegPanelWidget::dragLabels() const {
   return {label2_, label9_, label7_, label10_, label4_, label13_, lblTourSel_, lblLegSel_};

@@ -25,6 +25,7 @@ class LegPanelWidget : public QWidget {
   void setAirport(const std::string& icao, const std::string& name);
   void setAircraft(const std::string& title);
   void setFuelFigure(const std::string& text);
+  void focusRoute();
 
   // The labels a left drag on moves the whole window, and those that open
   // the bar's menu on a right click.

@@ -43,8 +43,7 @@ class TfMaps : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  QLabel* box(const char* name, const QString& caption, const QPoint& captionAt,
-              const QRect& rect);
+  QLabel* box(const char* name, const QString& caption, const QPoint& captionAt, const QRect& rect);
 
   TitleStrip* panel1_;
   CheckpointGrid* sgRes_;

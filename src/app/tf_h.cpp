@@ -1,0 +1,254 @@
+#include "app/tf_h.h"
+
+#include <QCursor>
+#include <QEvent>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <clocale>
+
+#include "app/qt_text.h"
+#include "app/window_look.h"
+#include "app/window_move.h"
+#include "monitor/announcements.h"
+#include "monitor/leg_panel.h"
+#include "monitor/leg_start.h"
+#include "monitor/monitor_tick.h"
+#include "monitor/output.h"
+#include "monitor/pilot_identity_steps.h"
+#include "monitor/reader_pass_inputs.h"
+#include "results/report_handlers.h"
+#include "results/report_pages.h"
+#include "tours/airport_directory.h"
+
+namespace aerotrace {
+namespace {
+
+constexpr int kPanelWidth = 431;
+constexpr int kPanelHeight = 365;
+
+// Number texts never follow the machine's locale: "." is the decimal point.
+void setNumberFormat() { std::setlocale(LC_NUMERIC, "C"); }
+
+}  // namespace
+
+TfH::TfH(TfHParts parts, QWidget* parent)
+    : QWidget(parent),
+      parts_(std::move(parts)),
+      d_(parts_.toursUrl),
+      ipc_(*parts_.transport),
+      pass_(ipc_),
+      monitor_{s_, d_, *parts_.clock, *this, {}} {
+  setObjectName("TfH");
+  setWindowTitle("AEROTRACE");
+  look::makeBorderless(this);
+  // The colour that the mask keeps out of sight.
+  look::fill(this, QColor(64, 128, 128));
+
+  tmLeg_ = new TantMovablePanel(this, parts_.clock.get());
+  tmLeg_->setObjectName("tmLeg");
+  tmLeg_->setGeometry(0, -kPanelHeight, kPanelWidth, kPanelHeight);
+  look::fill(tmLeg_, look::kGrey64);
+  tmLeg_->SetMoveNewStyle(true);
+  tmLeg_->SetMoveFullTime(300);
+  tmLeg_->SetMoveLength(385);
+  tmLeg_->Loaded();
+  tmLeg_->installEventFilter(this);
+  legPanel_ = new LegPanelWidget(tmLeg_);
+  pnlMain_ = new MainBar(this);
+  pnlMain_->raise();
+  menu_ = new InFlightMenu(this);
+
+  // FormCreate: the number format, the bar alone, the voice, the first pass.
+  setNumberFormat();
+  resize(MainBar::kWidth, MainBar::kHeight);
+  s_.lastSampleLatitude = 0;
+  s_.lastSampleLongitude = 0;
+  speechStartUp(s_, parts_.voice);
+  driver_ = std::make_unique<QtCycleDriver>(
+      [this] {
+        setNumberFormat();
+        timerHandlerWork(monitor_);
+      },
+      // On the worker: the flags are read at its start, between turns.
+      [this, inputs = ReaderPassInputs{}]() mutable {
+        inputs = readerPassInputs(s_);
+        return pass_.Execute(s_.flightData, inputs);
+      },
+      [this](const std::string& text) { speakText(s_, text); }, this);
+  monitor_.disableTimer = [this] { driver_->disableTimer(); };
+  report_ = std::make_unique<ReportContext>(
+      ReportContext{s_,
+                    d_,
+                    *this,
+                    *parts_.opener,
+                    driver_->cycle(),
+                    [this] { return static_cast<std::int64_t>(parts_.clock->tickCount()); },
+                    0,
+                    {}});
+
+  tfMaps_ = new TfMaps(this);
+  tfVid_ = new TfVID(
+      s_.vid, *parts_.vids, [this](const std::string& text) { showMessage(text); }, this);
+  tfMyLegs_ = new TfMyLegs(this);
+  tfSMess_ = new TfSMess(this);
+
+  connect(legPanel_, &LegPanelWidget::startPressed, this,
+          [this] { handle([this] { imgStartFlMouseDown(monitor_); }); });
+  connect(legPanel_, &LegPanelWidget::nextLegPressed, this,
+          [this] { handle([this] { nextLeg(s_, *this); }); });
+  connect(legPanel_, &LegPanelWidget::previousLegPressed, this,
+          [this] { handle([this] { previousLeg(s_, *this); }); });
+  connect(legPanel_, &LegPanelWidget::fuelUnitPressed, this,
+          [this] { handle([this] { switchFuelUnit(s_, *this); }); });
+  connect(pnlMain_, &MainBar::titleDoubleClicked, this,
+          [this] { handle([this] { repeatLastMessage(s_); }); });
+  connect(menu_->Saylastmessage1, &QAction::triggered, this,
+          [this] { handle([this] { repeatLastMessage(s_); }); });
+  connect(menu_->ext1, &QAction::triggered, this, [this] { handle([this] { switchText(s_); }); });
+  connect(menu_->Speach1, &QAction::triggered, this,
+          [this] { handle([this] { switchSpeech(s_); }); });
+  connect(menu_->MYLEGS1, &QAction::triggered, tfMyLegs_, &TfMyLegs::open);
+  connect(menu_->CloseAEROTRACE1, &QAction::triggered, this, &QWidget::close);
+
+  connect(tfMaps_, &TfMaps::uploadPressed, this,
+          [this] { handle([this] { imgUploadMouseDown(*report_); }); });
+  tfMaps_->setCloseHandler([this] { handle([this] { FormClose(*report_); }); });
+  tfMyLegs_->setLoader([this] {
+    try {
+      loadHistory(history_, d_, s_.vid, *this);
+    } catch (const std::exception& e) {
+      showError(e.what());
+    }
+  });
+  tfMyLegs_->setReportPageHandler(
+      [this](int row) { ORVANTATOURS1Click(history_, row, *parts_.opener, builtInReportPages()); });
+
+  // The bar and the labels bound to it drag the window and open the menu.
+  for (QWidget* w : {static_cast<QWidget*>(pnlMain_), static_cast<QWidget*>(pnlMain_->Label5())}) {
+    w->installEventFilter(this);
+  }
+  for (QWidget* w : legPanel_->dragLabels()) w->installEventFilter(this);
+  for (QWidget* w : legPanel_->menuLabels()) w->installEventFilter(this);
+
+  driver_->start();
+  updateMask();
+}
+
+TfH::~TfH() = default;
+
+bool TfH::FormShow() {
+  move(QCursor::pos());
+  s_.fuelUnit = 0;
+  readVidAtStart(s_, *parts_.vids);
+  s_.airports = AirportDirectory::load(parts_.airportsPath);
+  if (s_.vid.size() != 6) tfVid_->exec();
+  if (!vidReadyOrClosing(s_, *this)) return false;
+  driver_->enableTimer();
+  switchSetUp(s_);
+  loadTourCatalogue(s_, d_, *this);
+  return true;
+}
+
+void TfH::handle(std::function<void()> action) { driver_->whenNoPass(std::move(action)); }
+
+std::string TfH::title() const { return pnlMain_->Label5()->text().toStdString(); }
+
+void TfH::setTitle(const std::string& text) { pnlMain_->Label5()->setText(toQt(text)); }
+
+void TfH::showMessage(const std::string& text) { tfSMess_->showMessage(text); }
+
+void TfH::showError(const std::string& text) {
+  QMessageBox::critical(this, "AEROTRACE", toQt(text));
+}
+
+void TfH::showLegDisplay(const LegDisplay& display) { legPanel_->showLegDisplay(display); }
+
+void TfH::setFuelUnitLabels(const std::string& label) { legPanel_->setFuelUnitLabels(label); }
+
+void TfH::setLinkLamp(bool connected) { pnlMain_->setLinkLamp(connected); }
+
+void TfH::setFuelFigure(const std::string& text) { legPanel_->setFuelFigure(text); }
+
+void TfH::setAircraftLabel(const std::string& text) { legPanel_->setAircraft(text); }
+
+void TfH::setAirportLabels(const std::string& name, const std::string& icao) {
+  legPanel_->setAirport(icao, name);
+}
+
+void TfH::focusRoute() { legPanel_->focusRoute(); }
+
+PanelGeometry TfH::panelGeometry() const {
+  return {tmLeg_->y(),
+          {kPanelWidth, kPanelHeight},
+          {MainBar::kWidth, MainBar::kHeight},
+          {width(), height()}};
+}
+
+void TfH::extendPanel() { tmLeg_->DoMove(); }
+
+void TfH::retractPanel() { tmLeg_->UndoMove(); }
+
+void TfH::setWindowSize(WindowSize size) {
+  resize(size.width, size.height);
+  updateMask();
+  repaint();
+}
+
+void TfH::showReport(const LegReport& report) {
+  report_->points = report.total;
+  tfMaps_->showReport(report, pos());
+}
+
+bool TfH::confirmWarning(const std::string& text) {
+  return QMessageBox::warning(tfMaps_, "AEROTRACE", toQt(text),
+                              QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+}
+
+void TfH::setReportBlockShown(bool shown) { tfMaps_->setBlockVisible(shown); }
+
+bool TfH::reportBlockShown() const { return tfMaps_->blockVisible(); }
+
+void TfH::hideReport() { tfMaps_->hide(); }
+
+void TfH::showHistory(const std::vector<HistoryRow>& rows) { tfMyLegs_->showRows(rows); }
+
+void TfH::updateMask() {
+  setMask(aerotrace::visibleRegion(pnlMain_->geometry(), tmLeg_->geometry(), size()));
+}
+
+void TfH::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  updateMask();
+}
+
+void TfH::openMenu(const QPoint& globalPos) {
+  const MessageMenuChecks checks = messageMenuChecks(s_);
+  menu_->setChecks(checks.text, checks.speech);
+  menu_->popup(globalPos);
+}
+
+bool TfH::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == tmLeg_) {
+    // The panel slides through the window: what can be seen follows it.
+    if (event->type() == QEvent::Move) updateMask();
+    return QWidget::eventFilter(watched, event);
+  }
+  if (event->type() != QEvent::MouseButtonPress) return QWidget::eventFilter(watched, event);
+  auto* mouse = static_cast<QMouseEvent*>(event);
+  auto* widget = qobject_cast<QWidget*>(watched);
+  const bool dragger = watched == pnlMain_ || watched == pnlMain_->Label5() ||
+                       legPanel_->dragLabels().contains(widget);
+  const bool menuOwner = watched == pnlMain_ || watched == pnlMain_->Label5() ||
+                         legPanel_->menuLabels().contains(widget);
+  if (mouse->button() == Qt::LeftButton && dragger) {
+    startWindowMove(this);
+    return true;
+  }
+  if (mouse->button() == Qt::RightButton && menuOwner) {
+    openMenu(mouse->globalPosition().toPoint());
+    return true;
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace aerotrace
