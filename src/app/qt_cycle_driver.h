@@ -42,8 +42,13 @@ class QtCycleDriver : public QObject {
 
   bool passRunning() const { return cycle_.passRunning(); }
 
- private:
+  // The time the cycle counts in, for handlers that arm it themselves.
   std::int64_t now() const { return elapsed_.elapsed(); }
+  // After a handler armed or disarmed the cycle's timer directly, `Timer1`
+  // follows it.
+  void followCycle() { schedule(); }
+
+ private:
   void launch();
   void ended(ReaderPassResult result);
   void schedule();

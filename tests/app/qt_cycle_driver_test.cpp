@@ -90,5 +90,17 @@ TEST(QtCycleDriverTest, HandlersDuringAPassWaitForItsEnd) {
   EXPECT_TRUE(now);
 }
 
+TEST(QtCycleDriverTest, ATimerArmedOnTheCycleItselfIsFollowed) {
+  int ticks = 0;
+  QtCycleDriver driver([&] { ++ticks; }, [] { return ReaderPassResult{}; }, {});
+  // Nothing runs: no pass was started and Timer1 is off.
+  QTest::qWait(250);
+  ASSERT_EQ(ticks, 0);
+  // The report's close handling arms the cycle's timer directly.
+  driver.cycle().enableTimer(driver.now());
+  driver.followCycle();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return ticks >= 2; }, 5000));
+}
+
 }  // namespace
 }  // namespace aerotrace
