@@ -142,7 +142,7 @@ TEST_P(HistoryTest, FailedLoadKeepsThePreviousRowsAndCountsNone) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Backends, HistoryTest,
-                         ::testing::Values(Backend::Sqlite, Backend::MariaDb), backendParamName);
+                         ::testing::ValuesIn(testBackends()), backendParamName);
 
 }  // namespace
 }  // namespace aerotrace::testing

@@ -255,7 +255,7 @@ TEST_P(UploadTest, FailedUploadFromTheClosePromptStillEndsTheLeg) {
   EXPECT_EQ(countOf(database_, "LegRdy"), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Backends, UploadTest, ::testing::Values(Backend::Sqlite, Backend::MariaDb),
+INSTANTIATE_TEST_SUITE_P(Backends, UploadTest, ::testing::ValuesIn(testBackends()),
                          backendParamName);
 
 }  // namespace
