@@ -16,8 +16,18 @@
 #include "replay/leg_summary.h"
 #include "replay/replay.h"
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 int main(int argc, char** argv) {
   using namespace aerotrace;
+#ifdef _WIN32
+  // The event lines end in "\n" as on Linux, so that the Windows build's log
+  // compares byte for byte with the Linux one.
+  _setmode(_fileno(stdout), _O_BINARY);
+#endif
   ReplayOptions options;
   std::vector<std::string> lines;
   try {

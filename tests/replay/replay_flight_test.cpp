@@ -328,8 +328,11 @@ std::vector<std::string> demoLog(Backend backend) {
 
 TEST(DemoFlightTest, SameEventLogOnSqliteAndMariaDb) {
   const auto sqlite = demoLog(Backend::Sqlite);
-  const auto mariadb = demoLog(Backend::MariaDb);
-  EXPECT_EQ(sqlite, mariadb);
+  // Without a MariaDB server (the Windows builds) the SQLite log alone.
+  const std::vector<Backend> backends = testBackends();
+  if (std::find(backends.begin(), backends.end(), Backend::MariaDb) != backends.end()) {
+    EXPECT_EQ(sqlite, demoLog(Backend::MariaDb));
+  }
 
   std::vector<EventJson> checkpoints, reports, uploads, histories;
   for (const std::string& line : sqlite) {

@@ -79,7 +79,7 @@ TEST_P(HistoryTest, RowsOfThePilotWithStatusAndTexts) {
   // The context menu on the loaded rows.
   RecordingOpener opener;
   for (std::int32_t row : {0, 1, 2, 4, -1}) ORVANTATOURS1Click(w, row, opener, kPages);
-  EXPECT_EQ(opener.opened,
+  EXPECT_EQ(opener.opened(),
             (std::vector<std::string>{
                 "http://plain.example.org/cgi-bin/tours.pl?function=Report&tour=A&division=EU",
                 "http://plain.example.org/cgi-bin/tours.pl?function=Report&tour=B&division=EU"}));
@@ -97,7 +97,7 @@ TEST_P(HistoryTest, PilotWithoutLegsGetsAnEmptyListAndNoPage) {
 
   RecordingOpener opener;
   ORVANTATOURS1Click(w, 0, opener, kPages);
-  EXPECT_TRUE(opener.opened.empty());
+  EXPECT_TRUE(opener.opened().empty());
 }
 
 TEST_P(HistoryTest, LegUploadedThreeTimesIsListedOnce) {
@@ -138,11 +138,11 @@ TEST_P(HistoryTest, FailedLoadKeepsThePreviousRowsAndCountsNone) {
   EXPECT_EQ(view.histories.size(), 1u);  // the list still shows the last load
   RecordingOpener opener;
   ORVANTATOURS1Click(w, 0, opener, kPages);
-  EXPECT_TRUE(opener.opened.empty());
+  EXPECT_TRUE(opener.opened().empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Backends, HistoryTest,
-                         ::testing::Values(Backend::Sqlite, Backend::MariaDb), backendParamName);
+                         ::testing::ValuesIn(testBackends()), backendParamName);
 
 }  // namespace
 }  // namespace aerotrace::testing

@@ -1,22 +1,16 @@
 #pragma once
 
-// A view that records what the report and history windows are told, and an
-// opener that records the addresses it is handed.
+// A view that records what the report and history windows are told; the
+// addresses handed to the opener are kept by core's RecordingOpener.
 
 #include <string>
 #include <vector>
 
-#include "core/document_opener.h"
+#include "core/recording_opener.h"
 #include "monitor/view.h"
 #include "quiet_view.h"
 
 namespace aerotrace::testing {
-
-class RecordingOpener final : public DocumentOpener {
- public:
-  void open(const std::string& url) override { opened.push_back(url); }
-  std::vector<std::string> opened;
-};
 
 class ReportView final : public QuietView {
  public:

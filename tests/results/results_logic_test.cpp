@@ -58,12 +58,12 @@ TEST(HistoryLogicTest, ReportPageCommandSendsQuotesEscaped) {
   ORVANTATOURS1Click(w, 0, opener, pages);
   ORVANTATOURS1Click(w, 1, opener, pages);
   ORVANTATOURS1Click(w, 2, opener, pages);  // a grid row without a record
-  EXPECT_EQ(opener.opened,
+  EXPECT_EQ(opener.opened(),
             std::vector<std::string>{"https://h%221/index.php?div=d&tourid=t&report=yes"});
 
   w.historyCount = 0;  // a load that failed or found nothing
   ORVANTATOURS1Click(w, 0, opener, pages);
-  EXPECT_EQ(opener.opened.size(), 1u);
+  EXPECT_EQ(opener.opened().size(), 1u);
 }
 
 TEST(HistoryLogicTest, BuiltInReportPagesNameNoRealHost) {

@@ -28,7 +28,7 @@ void expectFailedAndUntouched(const ReportRig& rig, const UploadOutcome& outcome
   EXPECT_EQ(rig.view.messages, std::vector<std::string>{kFailed});
   EXPECT_FALSE(rig.view.blockShown);  // the button can be pressed again
   EXPECT_EQ(rig.view.hidden, 0);      // the report stays open
-  EXPECT_TRUE(rig.opener.opened.empty());
+  EXPECT_TRUE(rig.opener.opened().empty());
   EXPECT_TRUE(static_cast<bool>(rig.state.legActive));
   EXPECT_EQ(rig.state.activeLegId, 1);
   EXPECT_EQ(rig.state.track.size(), trackSize);

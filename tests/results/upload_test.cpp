@@ -80,7 +80,7 @@ TEST_P(UploadTest, FirstUploadStoresTheResultWithTryOneAndItsTrack) {
   // Settled, confirmed, and the report closed behind it.
   EXPECT_FALSE(static_cast<bool>(rig.state.legActive));
   EXPECT_EQ(rig.state.activeLegId, 0);
-  EXPECT_EQ(rig.opener.opened, std::vector<std::string>{"https://tours.example.org/alpine-hops"});
+  EXPECT_EQ(rig.opener.opened(), std::vector<std::string>{"https://tours.example.org/alpine-hops"});
   EXPECT_EQ(rig.view.messages, std::vector<std::string>{kUploaded});
   EXPECT_TRUE(rig.view.questions.empty());
   EXPECT_TRUE(rig.view.blockShown);
@@ -189,7 +189,7 @@ TEST_P(UploadTest, TourPageIsOpenedWithQuotesEscapedAndOnlyWhenThere) {
     ReportRig rig(database_.url);
     rig.state.legs[0].TourLink = link;
     ASSERT_TRUE(imgUploadMouseDown(rig.context).ok);
-    EXPECT_EQ(rig.opener.opened, opened) << link;
+    EXPECT_EQ(rig.opener.opened(), opened) << link;
     EXPECT_EQ(rig.view.messages, std::vector<std::string>{kUploaded}) << link;
   }
 }
@@ -255,7 +255,7 @@ TEST_P(UploadTest, FailedUploadFromTheClosePromptStillEndsTheLeg) {
   EXPECT_EQ(countOf(database_, "LegRdy"), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Backends, UploadTest, ::testing::Values(Backend::Sqlite, Backend::MariaDb),
+INSTANTIATE_TEST_SUITE_P(Backends, UploadTest, ::testing::ValuesIn(testBackends()),
                          backendParamName);
 
 }  // namespace
