@@ -12,25 +12,25 @@ const Value kNull{};
 
 }  // namespace
 
-Table::Table(Connection& connection, TableSpec spec)
-    : connection_(connection), spec_(std::move(spec)) {
-  key_ = column(spec_.key);
+Table::Table(Connection& connection, TableLayout layout)
+    : connection_(connection), layout_(std::move(layout)) {
+  key_ = column(layout_.key);
 }
 
 std::size_t Table::column(std::string_view name) const {
-  const auto i = spec_.indexOf(name);
-  if (!i) throw DbError("table " + spec_.name + " has no column " + std::string(name));
+  const auto i = layout_.indexOf(name);
+  if (!i) throw DbError("table " + layout_.name + " has no column " + std::string(name));
   return *i;
 }
 
 // Names reach SQL only after they matched a declared column, in the declared
 // spelling, so no text from outside is ever part of a statement.
 std::string Table::quoted(std::string_view identifier) const {
-  return "`" + spec_.columns[column(identifier)].name + "`";
+  return "`" + layout_.columns[column(identifier)].name + "`";
 }
 
 void Table::requireOpen() const {
-  if (state_ == State::Closed) throw DbError("table " + spec_.name + " is not open");
+  if (state_ == State::Closed) throw DbError("table " + layout_.name + " is not open");
 }
 
 void Table::setFilterSQL(Condition condition) {
@@ -47,11 +47,11 @@ void Table::setOrderFields(std::vector<std::string> columns) {
 void Table::open() {
   close();
   std::string sql = "SELECT ";
-  for (std::size_t i = 0; i < spec_.columns.size(); ++i) {
+  for (std::size_t i = 0; i < layout_.columns.size(); ++i) {
     if (i) sql += ", ";
-    sql += "`" + spec_.columns[i].name + "`";
+    sql += "`" + layout_.columns[i].name + "`";
   }
-  sql += " FROM `" + spec_.name + "`";
+  sql += " FROM `" + layout_.name + "`";
   std::vector<Value> params;
   for (std::size_t i = 0; i < filter_.terms().size(); ++i) {
     sql += i ? " AND " : " WHERE ";
@@ -102,17 +102,17 @@ std::int32_t Table::recNo() const {
 
 void Table::append() {
   requireOpen();
-  buffer_.assign(spec_.columns.size(), Value{});
-  changed_.assign(spec_.columns.size(), false);
+  buffer_.assign(layout_.columns.size(), Value{});
+  changed_.assign(layout_.columns.size(), false);
   state_ = State::Insert;
 }
 
 void Table::edit() {
   requireOpen();
   if (state_ == State::Insert || state_ == State::Edit) return;
-  if (current_ >= rows_.size()) throw DbError("table " + spec_.name + ": no current row to edit");
+  if (current_ >= rows_.size()) throw DbError("table " + layout_.name + ": no current row to edit");
   buffer_ = rows_[current_];
-  changed_.assign(spec_.columns.size(), false);
+  changed_.assign(layout_.columns.size(), false);
   state_ = State::Edit;
 }
 
@@ -130,17 +130,17 @@ void Table::post() {
     std::vector<Value> params;
     for (std::size_t i = 0; i < buffer_.size(); ++i) {
       if (!changed_[i]) continue;
-      names += (names.empty() ? "`" : ", `") + spec_.columns[i].name + "`";
+      names += (names.empty() ? "`" : ", `") + layout_.columns[i].name + "`";
       marks += marks.empty() ? "?" : ", ?";
       params.push_back(buffer_[i]);
     }
     if (params.empty()) {  // every column at its default: a NULL key makes the server pick one
-      names = "`" + spec_.key + "`";
+      names = "`" + layout_.key + "`";
       marks = "?";
       params.emplace_back();
     }
     const StatementResult r = driver.run(
-        "INSERT INTO `" + spec_.name + "` (" + names + ") VALUES (" + marks + ")", params);
+        "INSERT INTO `" + layout_.name + "` (" + names + ") VALUES (" + marks + ")", params);
     if (!changed_[key_]) buffer_[key_] = std::int64_t{r.insertId};
     rows_.push_back(std::move(buffer_));
     current_ = rows_.size() - 1;
@@ -149,12 +149,12 @@ void Table::post() {
     std::vector<Value> params;
     for (std::size_t i = 0; i < buffer_.size(); ++i) {
       if (!changed_[i]) continue;
-      sets += (sets.empty() ? "`" : ", `") + spec_.columns[i].name + "` = ?";
+      sets += (sets.empty() ? "`" : ", `") + layout_.columns[i].name + "` = ?";
       params.push_back(buffer_[i]);
     }
     if (!params.empty()) {
       params.push_back(rows_[current_][key_]);
-      driver.run("UPDATE `" + spec_.name + "` SET " + sets + " WHERE `" + spec_.key + "` = ?",
+      driver.run("UPDATE `" + layout_.name + "` SET " + sets + " WHERE `" + layout_.key + "` = ?",
                  params);
     }
     rows_[current_] = std::move(buffer_);
@@ -167,14 +167,15 @@ void Table::post() {
 void Table::remove() {
   requireOpen();
   cancel();
-  if (current_ >= rows_.size()) throw DbError("table " + spec_.name + ": no current row to delete");
-  connection_.driver().run("DELETE FROM `" + spec_.name + "` WHERE `" + spec_.key + "` = ?",
+  if (current_ >= rows_.size())
+    throw DbError("table " + layout_.name + ": no current row to delete");
+  connection_.driver().run("DELETE FROM `" + layout_.name + "` WHERE `" + layout_.key + "` = ?",
                            {rows_[current_][key_]});
   rows_.erase(rows_.begin() + static_cast<std::ptrdiff_t>(current_));
 }
 
 std::int64_t Table::removeFiltered() {
-  std::string sql = "DELETE FROM `" + spec_.name + "`";
+  std::string sql = "DELETE FROM `" + layout_.name + "`";
   std::vector<Value> params;
   for (std::size_t i = 0; i < filter_.terms().size(); ++i) {
     sql += i ? " AND " : " WHERE ";
@@ -191,29 +192,29 @@ std::int64_t Table::removeFiltered() {
 void Table::insertRows(const std::vector<std::string>& columns,
                        std::vector<std::vector<Value>> rows) {
   if (rows.empty()) return;
-  if (columns.empty()) throw DbError("table " + spec_.name + ": insert of rows without columns");
-  std::vector<const ColumnSpec*> specs;
+  if (columns.empty()) throw DbError("table " + layout_.name + ": insert of rows without columns");
+  std::vector<const ColumnDef*> used;
   std::string names;
   for (const std::string& c : columns) {
-    specs.push_back(&spec_.columns[column(c)]);
-    names += (names.empty() ? "`" : ", `") + specs.back()->name + "`";
+    used.push_back(&layout_.columns[column(c)]);
+    names += (names.empty() ? "`" : ", `") + used.back()->name + "`";
   }
   std::string marks = "(";
   for (std::size_t i = 0; i < columns.size(); ++i) marks += i ? ", ?" : "?";
   marks += ")";
 
-  std::string sql = "INSERT INTO `" + spec_.name + "` (" + names + ") VALUES ";
+  std::string sql = "INSERT INTO `" + layout_.name + "` (" + names + ") VALUES ";
   std::vector<Value> params;
   params.reserve(rows.size() * columns.size());
   for (std::size_t r = 0; r < rows.size(); ++r) {
     std::vector<Value>& row = rows[r];
     if (row.size() != columns.size()) {
-      throw DbError("table " + spec_.name + ": a row does not match its columns");
+      throw DbError("table " + layout_.name + ": a row does not match its columns");
     }
     for (std::size_t i = 0; i < row.size(); ++i) {
       auto* text = std::get_if<std::string>(&row[i]);
-      if (text && specs[i]->type == ColumnType::String && text->size() > specs[i]->size) {
-        text->resize(specs[i]->size);
+      if (text && used[i]->type == ColumnType::String && text->size() > used[i]->size) {
+        text->resize(used[i]->size);
       }
       params.push_back(std::move(row[i]));
     }
@@ -249,7 +250,7 @@ DateTime Table::asDateTime(std::string_view column) const { return toDateTime(re
 void Table::write(std::string_view name, Value value) {
   requireOpen();
   if (state_ != State::Insert && state_ != State::Edit) {
-    throw DbError("table " + spec_.name + ": append or edit before writing " + std::string(name));
+    throw DbError("table " + layout_.name + ": append or edit before writing " + std::string(name));
   }
   const std::size_t i = column(name);
   buffer_[i] = std::move(value);
@@ -261,7 +262,7 @@ void Table::setInteger(std::string_view column, std::int32_t value) {
 }
 
 void Table::setString(std::string_view col, std::string_view value) {
-  const ColumnSpec& c = spec_.columns[column(col)];
+  const ColumnDef& c = layout_.columns[column(col)];
   if (c.type == ColumnType::String && value.size() > c.size) value = value.substr(0, c.size);
   write(col, std::string(value));
 }
@@ -273,7 +274,7 @@ void Table::setBoolean(std::string_view column, bool value) {
 }
 
 void Table::setDateTime(std::string_view col, DateTime value) {
-  const ColumnType type = spec_.columns[column(col)].type;
+  const ColumnType type = layout_.columns[column(col)].type;
   Temporal t{value, Temporal::Kind::DateTime};
   if (type == ColumnType::Date) t.kind = Temporal::Kind::Date;
   if (type == ColumnType::Time) t.kind = Temporal::Kind::Time;

@@ -8,7 +8,7 @@
 #include "core/datetime.h"
 #include "db/condition.h"
 #include "db/connection.h"
-#include "db/table_spec.h"
+#include "db/table_layout.h"
 #include "db/value.h"
 
 namespace aerotrace::db {
@@ -19,9 +19,9 @@ namespace aerotrace::db {
 // Every operation that needs the server raises DbError when it fails.
 class Table {
  public:
-  Table(Connection& connection, TableSpec spec);
+  Table(Connection& connection, TableLayout layout);
 
-  const TableSpec& spec() const { return spec_; }
+  const TableLayout& layout() const { return layout_; }
 
   // The row condition of the next open; stays until assigned again, also
   // across closes and disconnects. Assigning it closes the table.
@@ -93,7 +93,7 @@ class Table {
   std::string quoted(std::string_view identifier) const;
 
   Connection& connection_;
-  TableSpec spec_;
+  TableLayout layout_;
   std::size_t key_ = 0;
   Condition filter_;
   std::vector<std::string> order_;

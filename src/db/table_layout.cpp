@@ -1,4 +1,4 @@
-#include "db/table_spec.h"
+#include "db/table_layout.h"
 
 namespace aerotrace::db {
 namespace {
@@ -16,7 +16,7 @@ bool sameIgnoringCase(std::string_view a, std::string_view b) {
 
 }  // namespace
 
-std::optional<std::size_t> TableSpec::indexOf(std::string_view column) const {
+std::optional<std::size_t> TableLayout::indexOf(std::string_view column) const {
   for (std::size_t i = 0; i < columns.size(); ++i) {
     if (sameIgnoringCase(columns[i].name, column)) return i;
   }
