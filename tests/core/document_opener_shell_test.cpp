@@ -73,7 +73,7 @@ TEST_F(ShellOpenerTest, TheOpenVerbHandsTheAddressToTheSchemesProgram) {
   const std::string url = scheme_ + "://tours.example.org/tour?id=7&name=%22Alps%22";
   createSystemDocumentOpener()->open(url);
   ASSERT_TRUE(waitFor(record));
-  EXPECT_EQ(readFile(record), "1|" + url);
+  EXPECT_EQ(fileText(record), "1|" + url);
 }
 
 TEST_F(ShellOpenerTest, AnAddressNobodyOpensIsIgnored) {
@@ -85,7 +85,7 @@ TEST_F(ShellOpenerTest, AnAddressNobodyOpensIsIgnored) {
   ASSERT_TRUE(registerScheme(record));
   opener->open(scheme_ + ":again");
   ASSERT_TRUE(waitFor(record));
-  EXPECT_EQ(readFile(record), "1|" + scheme_ + ":again");
+  EXPECT_EQ(fileText(record), "1|" + scheme_ + ":again");
 }
 
 }  // namespace

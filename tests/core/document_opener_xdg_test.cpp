@@ -12,19 +12,13 @@
 #include <thread>
 
 #include "core/document_opener.h"
+#include "file_text.h"
 
 namespace aerotrace {
 namespace {
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
-
-std::string slurp(const fs::path& p) {
-  std::ifstream in(p);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
 
 class XdgOpenerTest : public ::testing::Test {
  protected:
@@ -75,9 +69,9 @@ TEST_F(XdgOpenerTest, HandsTheAddressOverUnchangedAndDoesNotWaitForTheBrowser) {
   createSystemDocumentOpener()->open(url);
   std::ofstream(dir_ / "go") << "";
   ASSERT_TRUE(waitFor(dir_ / "url"));
-  EXPECT_EQ(slurp(dir_ / "url"), "1|" + url);
+  EXPECT_EQ(testing::fileText(dir_ / "url"), "1|" + url);
   // Its output does not hold our pipes open.
-  EXPECT_EQ(slurp(dir_ / "stdout"), "/dev/null\n");
+  EXPECT_EQ(testing::fileText(dir_ / "stdout"), "/dev/null\n");
 }
 
 TEST_F(XdgOpenerTest, NoXdgOpenIsIgnored) {

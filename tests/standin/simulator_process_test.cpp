@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "core/messages.h"
+#include "file_text.h"
 #include "sim/forwarding_transport.h"
 #include "sim/ipc_client.h"
 #include "sim/ipc_socket_wire.h"
@@ -31,13 +32,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
-
-std::string slurp(const fs::path& p) {
-  std::ifstream in(p);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
 
 // One run of the tool in a folder of its own, stopped and cleaned up by the
 // destructor whatever the test did.
@@ -108,8 +102,8 @@ class SimulatorProcess {
     return stop();
   }
 
-  std::string out() const { return slurp(dir_ / "out.txt"); }
-  std::string err() const { return slurp(dir_ / "err.txt"); }
+  std::string out() const { return testing::fileText(dir_ / "out.txt"); }
+  std::string err() const { return testing::fileText(dir_ / "err.txt"); }
   fs::path socket() const { return dir_ / "ipc" / "FS98MAIN"; }
 
  private:

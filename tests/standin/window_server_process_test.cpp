@@ -55,8 +55,8 @@ class Simulator {
   }
 
   int wait() { return process_.wait(10000); }
-  std::string out() const { return readFile(folder_.path() / "out.txt"); }
-  std::string err() const { return readFile(folder_.path() / "err.txt"); }
+  std::string out() const { return fileText(folder_.path() / "out.txt"); }
+  std::string err() const { return fileText(folder_.path() / "err.txt"); }
 
  private:
   TempFolder folder_;

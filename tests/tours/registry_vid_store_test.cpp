@@ -56,7 +56,7 @@ class RegistryVidStoreTest : public ::testing::Test {
       return "(probe did not start)";
     }
     if (probe.wait(20000) != 0) return "(probe failed)";
-    return readFile(folder.path() / "out");
+    return fileText(folder.path() / "out");
   }
 
   std::string parent_, key_;

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "file_text.h"
+
 namespace aerotrace::testing {
 
 // A fresh folder under the system's temporary folder, removed when it goes.
@@ -50,7 +52,6 @@ class ChildProcess {
 // Quoted for a Windows command line: the child's argv gets the text back.
 std::string quoteArgument(const std::string& arg);
 
-std::string readFile(const std::filesystem::path& path);
 void writeFile(const std::filesystem::path& path, const std::string& text);
 
 }  // namespace aerotrace::testing
