@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "core/clock.h"
 #include "core/date_text.h"
+#include "core/scaled_clock.h"
 
 namespace aerotrace {
 namespace {
@@ -57,6 +60,34 @@ TEST(SimulatedClockTest, LocalIsUtcPlusOffsetAndMovesOnlyWhenTold) {
   clock.advanceSeconds(180.8);
   EXPECT_EQ(wholeSecondsBetween(kNewYear2025 + 0.5, clock.utcNow()), 181);
   EXPECT_EQ(clock.tickCount(), 181'000u);
+}
+
+// A base clock whose tick count is about to wrap.
+class SteppingClock final : public Clock {
+ public:
+  DateTime localNow() const override { return fromMilliseconds(utcMs + 3'600'000); }
+  DateTime utcNow() const override { return fromMilliseconds(utcMs); }
+  std::uint32_t tickCount() const override { return tick; }
+  void advance(std::uint32_t ms) {
+    utcMs += ms;
+    tick += ms;
+  }
+  std::int64_t utcMs = toMilliseconds(kNewYear2025 + 0.5);
+  std::uint32_t tick = 0xFFFF'FF00u;
+};
+
+TEST(ScaledClockTest, RunsFactorTimesFasterFromWhereTheBaseStoodAcrossTheWrap) {
+  auto base = std::make_unique<SteppingClock>();
+  SteppingClock& b = *base;
+  ScaledClock clock(std::move(base), 10);
+  EXPECT_EQ(clock.tickCount(), 0xFFFF'FF00u);
+  EXPECT_EQ(formatHourMinute(clock.localNow()), "13:00");
+  b.advance(300);  // past the base's wrap
+  EXPECT_EQ(clock.tickCount(), 0xFFFF'FF00u + 3000u);  // wraps the same way
+  EXPECT_EQ(clock.tickCount() - 0xFFFF'FF00u, 3000u);
+  b.advance(5'700);  // a minute of scaled time in all
+  EXPECT_EQ(wholeSecondsBetween(kNewYear2025 + 0.5, clock.utcNow()), 60);
+  EXPECT_EQ(formatHourMinute(clock.localNow()), "13:01");
 }
 
 TEST(SystemClockTest, LocalAndUtcAgreeWithinADay) {
