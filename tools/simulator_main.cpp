@@ -2,13 +2,16 @@
 // simulator interface on this machine, in real time or faster, and prints
 // every write it receives as a sim-write event line.
 //
-//   aerotrace-simulator [--speed X] [--class NAME]
+//   aerotrace-simulator [--speed X] [--wait-for-link] [--class NAME]
 //                       [--server-version HEX] [--simulator-version HEX] FLIGHT.csv
 //
 // On Linux the server is a local socket in $AEROTRACE_IPC_DIR (else
 // $XDG_RUNTIME_DIR/aerotrace, else /tmp/aerotrace-<uid>), class FS98MAIN by
 // default; on Windows a hidden top-level window, class UIPCMAIN by default.
-// The versions let a test play an older interface module. After the last
+// The versions let a test play an older interface module. With
+// --wait-for-link the flight holds its first moment until the program first
+// reaches the simulator, so a program started a little later still sees the
+// whole flight from the start. After the last
 // row the flight holds its last values until the program is stopped
 // (SIGINT or SIGTERM; on Windows also WM_CLOSE to the window). Exit 2 on bad
 // input, 1 when it cannot serve.
@@ -42,7 +45,7 @@ void onSignal(int) { gStop = 1; }
 
 int usage() {
   std::fprintf(stderr,
-               "usage: aerotrace-simulator [--speed X] [--class NAME] [--server-version HEX] "
+               "usage: aerotrace-simulator [--speed X] [--wait-for-link] [--class NAME] [--server-version HEX] "
                "[--simulator-version HEX] FLIGHT.csv\n");
   return 2;
 }
@@ -87,6 +90,7 @@ void setUpProcess() {
 
 int main(int argc, char** argv) {
   double speed = 1;
+  bool waitForLink = false;
   aerotrace::StandInOptions options;
   options.serverClass = kDefaultClass;
   const char* path = nullptr;
@@ -102,6 +106,8 @@ int main(int argc, char** argv) {
                      v.c_str());
         return 2;
       }
+    } else if (arg == "--wait-for-link") {
+      waitForLink = true;
     } else if (arg == "--class" && hasValue) {
       options.serverClass = argv[++i];
       if (options.serverClass != "UIPCMAIN" && options.serverClass != "FS98MAIN") {
@@ -145,9 +151,15 @@ int main(int argc, char** argv) {
   }
   std::fprintf(stderr, "aerotrace-simulator: serving %s on %s\n", path, where(server).c_str());
 
-  const auto start = std::chrono::steady_clock::now();
+  auto start = std::chrono::steady_clock::now();
+  bool waiting = waitForLink;
   while (gStop == 0 && !closeRequested(server)) {
-    const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+    const auto now = std::chrono::steady_clock::now();
+    if (waiting && simulator.blocksServed() > 0) {
+      waiting = false;
+      start = now;
+    }
+    const std::chrono::duration<double> elapsed = waiting ? now - now : now - start;
     simulator.setTime(elapsed.count() * speed);
     if (!server.update()) {
       std::fprintf(stderr, "aerotrace-simulator: %s\n", server.error().c_str());

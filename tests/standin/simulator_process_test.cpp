@@ -223,6 +223,32 @@ TEST(SimulatorProcessTest, TheSimulatorGoingAwayFailsTheExchangeAndTheNextOpenAt
   EXPECT_EQ(sim.stop(), 0);
 }
 
+TEST(SimulatorProcessTest, WaitingForTheLinkHoldsTheFirstMomentUntilTheFirstExchange) {
+  SimulatorProcess sim;
+  // At ten times real time the second row is due 100 ms after the start.
+  sim.start({"--speed", "10", "--wait-for-link", sim.flight("t,alt\n0,100\n1,200\n").string()});
+  ASSERT_TRUE(sim.waitUntilServing()) << sim.err();
+  std::this_thread::sleep_for(300ms);
+
+  auto transport = createSystemIpcTransport();
+  IpcClient client(*transport);
+  IpcResult r;
+  ASSERT_TRUE(client.ipcOpen(0, r)) << code(r);
+  std::int32_t alt = 0;
+  ASSERT_TRUE(client.ipcRead(0x3324, 4, &alt, r));
+  ASSERT_TRUE(client.ipcProcess(r)) << code(r);
+  EXPECT_EQ(alt, 100);  // held while nobody asked
+
+  for (int i = 0; i < 100 && alt != 200; ++i) {
+    std::this_thread::sleep_for(10ms);
+    ASSERT_TRUE(client.ipcRead(0x3324, 4, &alt, r));
+    ASSERT_TRUE(client.ipcProcess(r)) << code(r);
+  }
+  EXPECT_EQ(alt, 200);  // and played on once asked
+  client.ipcClose();
+  EXPECT_EQ(sim.stop(), 0);
+}
+
 TEST(SimulatorProcessTest, BadInputIsRefusedWithStatusTwoBeforeAnythingIsServed) {
   struct Case {
     const char* flight;
@@ -235,7 +261,7 @@ TEST(SimulatorProcessTest, BadInputIsRefusedWithStatusTwoBeforeAnythingIsServed)
       {"t,alt\n5,100\n4,200\n", {}, "flight.csv: line 3, column 1 (t): time goes backwards"},
       {"alt\n100\n", {}, "flight.csv: line 1 (t): no \"t\" column"},
       {"t\n0\n", {"--speed", "0"}, "--speed wants a number above 0"},
-      {"t\n0\n", {"--fast"}, "usage: aerotrace-simulator [--speed X] [--class NAME]"},
+      {"t\n0\n", {"--fast"}, "usage: aerotrace-simulator [--speed X] [--wait-for-link] [--class NAME]"},
       {"t\n0\n", {"--class", "FS2004"}, "--class wants UIPCMAIN or FS98MAIN"},
       {"t\n0\n", {"--server-version", "1998G"}, "--server-version wants a hexadecimal number"},
       {"t\n0\n", {"--simulator-version", "0x"}, "--simulator-version wants a hexadecimal"},
