@@ -1,20 +1,21 @@
 -- A small demo of the tours data, for both servers: two tours (the second one
 -- inactive, which the program loads all the same), six legs over airports of
--- data/airports.csv, and their checkpoints. Innsbruck - Munich is the demo
--- flight: a speed window at Kufstein, a one-minute hold over Rosenheim, and a
--- landing at Munich.
+-- data/airports.csv, and their checkpoints. A leg's Descr is its short name
+-- (the leg panel has room for little more than a number). Alpine Hops leg 1,
+-- Innsbruck - Munich, is the demo flight: a speed window at Kufstein, a
+-- one-minute hold over Rosenheim, and a landing at Munich.
 
 INSERT INTO tours (tour_id, tour_name, tour_description, is_so, is_active, Link) VALUES
   (1, 'Alpine Hops', 'Short hops through the Alps.', 0, 1, 'https://tours.example.org/alpine-hops'),
   (2, 'Lakes and Valleys', 'From the Swiss lakes to the Tyrol.', 0, 0, 'https://tours.example.org/lakes?tour="2"');
 
 INSERT INTO legs (id, Descr, Route, Dep, Dest, MaxFuel, Points, MaxPoints, tour_id) VALUES
-  (1, '1) Innsbruck - Munich', 'LOWI KUFSTEIN<br>ROSENHEIM <b>hold</b> EDDM', 'LOWI', 'EDDM', 5000, 20, 30, 1),
-  (2, '1) Munich - Salzburg', 'EDDM<br> CHIEMSEE LOWS', 'EDDM', 'LOWS', 4000, 10, 20, 1),
-  (3, '1) Salzburg - Vienna', 'LOWS LINZ LOWW', 'LOWS', 'LOWW', 6000, 10, 20, 1),
-  (4, '2) Zurich - Innsbruck', 'LSZH ARLBERG LOWI', 'LSZH', 'LOWI', 4500, 10, 20, 2),
-  (5, '2) Innsbruck - Zurich', 'LOWI <B>ARLBERG</B> LSZH', 'LOWI', 'LSZH', 4500, 10, 20, 2),
-  (6, '2) Frankfurt - Zurich', 'EDDF<br>LSZH', 'EDDF', 'LSZH', 8000, 5, 10, 2);
+  (1, '1', 'LOWI KUFSTEIN <br>ROSENHEIM <b>hold</b> EDDM', 'LOWI', 'EDDM', 5000, 20, 30, 1),
+  (2, '2', 'EDDM<br> CHIEMSEE LOWS', 'EDDM', 'LOWS', 4000, 10, 20, 1),
+  (3, '3', 'LOWS LINZ LOWW', 'LOWS', 'LOWW', 6000, 10, 20, 1),
+  (4, '1', 'LSZH ARLBERG LOWI', 'LSZH', 'LOWI', 4500, 10, 20, 2),
+  (5, '2', 'LOWI <B>ARLBERG</B> LSZH', 'LOWI', 'LSZH', 4500, 10, 20, 2),
+  (6, '3', 'EDDF<br>LSZH', 'EDDF', 'LSZH', 8000, 5, 10, 2);
 
 INSERT INTO LegDet (id, Descr, Speak, Latitude, Longtitude, MinAlt, MaxAlt, MinSpd, MaxSpd,
                     MinHdg, MaxHdg, CheckPoint, MustLand, Points, LegId, cRange, WaitMin) VALUES
