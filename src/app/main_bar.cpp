@@ -16,7 +16,7 @@ MainBar::MainBar(QWidget* parent) : QFrame(parent) {
   label5_->setObjectName("Label5");
   label5_->setGeometry(16, -1, 51, 22);
   label5_->setAlignment(Qt::AlignCenter);
-  label5_->setFont(look::font(10, true));
+  label5_->setFont(look::font(9, true));  // "Aerotrace" within the label's 51 pixels
   label5_->setStyleSheet("color: white;");
   label5_->setCursor(Qt::PointingHandCursor);
   label5_->installEventFilter(this);

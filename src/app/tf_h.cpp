@@ -34,17 +34,19 @@ void setNumberFormat() { std::setlocale(LC_NUMERIC, "C"); }
 TfH::TfH(TfHParts parts, QWidget* parent)
     : QWidget(parent),
       parts_(std::move(parts)),
+      logged_(parts_.log ? std::make_unique<LoggedView>(*this, *parts_.log) : nullptr),
       d_(parts_.toursUrl),
       ipc_(*parts_.transport),
       pass_(ipc_),
-      monitor_{s_, d_, *parts_.clock, *this, {}} {
+      monitor_{s_, d_, *parts_.clock, view(), {}} {
   setObjectName("TfH");
   setWindowTitle("AEROTRACE");
   look::makeBorderless(this);
   // The colour that the mask keeps out of sight.
   look::fill(this, QColor(64, 128, 128));
 
-  tmLeg_ = new TantMovablePanel(this, parts_.clock.get());
+  tmLeg_ = new TantMovablePanel(
+      this, parts_.motionClock ? parts_.motionClock.get() : parts_.clock.get());
   tmLeg_->setObjectName("tmLeg");
   tmLeg_->setGeometry(0, -kPanelHeight, kPanelWidth, kPanelHeight);
   look::fill(tmLeg_, look::kGrey64);
@@ -79,7 +81,7 @@ TfH::TfH(TfHParts parts, QWidget* parent)
   report_ = std::make_unique<ReportContext>(
       ReportContext{s_,
                     d_,
-                    *this,
+                    view(),
                     *parts_.opener,
                     driver_->cycle(),
                     [this] { return static_cast<std::int64_t>(parts_.clock->tickCount()); },
@@ -88,18 +90,18 @@ TfH::TfH(TfHParts parts, QWidget* parent)
 
   tfMaps_ = new TfMaps(this);
   tfVid_ = new TfVID(
-      s_.vid, *parts_.vids, [this](const std::string& text) { showMessage(text); }, this);
+      s_.vid, *parts_.vids, [this](const std::string& text) { view().showMessage(text); }, this);
   tfMyLegs_ = new TfMyLegs(this);
   tfSMess_ = new TfSMess(this);
 
   connect(legPanel_, &LegPanelWidget::startPressed, this,
           [this] { handle([this] { imgStartFlMouseDown(monitor_); }); });
   connect(legPanel_, &LegPanelWidget::nextLegPressed, this,
-          [this] { handle([this] { nextLeg(s_, *this); }); });
+          [this] { handle([this] { nextLeg(s_, view()); }); });
   connect(legPanel_, &LegPanelWidget::previousLegPressed, this,
-          [this] { handle([this] { previousLeg(s_, *this); }); });
+          [this] { handle([this] { previousLeg(s_, view()); }); });
   connect(legPanel_, &LegPanelWidget::fuelUnitPressed, this,
-          [this] { handle([this] { switchFuelUnit(s_, *this); }); });
+          [this] { handle([this] { switchFuelUnit(s_, view()); }); });
   connect(pnlMain_, &MainBar::titleDoubleClicked, this,
           [this] { handle([this] { repeatLastMessage(s_); }); });
   connect(menu_->Saylastmessage1, &QAction::triggered, this,
@@ -115,9 +117,9 @@ TfH::TfH(TfHParts parts, QWidget* parent)
   tfMaps_->setCloseHandler([this] { handle([this] { FormClose(*report_); }); });
   tfMyLegs_->setLoader([this] {
     try {
-      loadHistory(history_, d_, s_.vid, *this);
+      loadHistory(history_, d_, s_.vid, view());
     } catch (const std::exception& e) {
-      showError(e.what());
+      view().showError(e.what());
     }
   });
   tfMyLegs_->setReportPageHandler(
@@ -129,6 +131,13 @@ TfH::TfH(TfHParts parts, QWidget* parent)
   }
   for (QWidget* w : legPanel_->dragLabels()) w->installEventFilter(this);
   for (QWidget* w : legPanel_->menuLabels()) w->installEventFilter(this);
+
+  if (parts_.log) {
+    simTexts_ = std::make_unique<SimTextListening>(
+        s_, [log = parts_.log](const std::string& text, std::int32_t seconds) {
+          log->simTextQueued(text, seconds);
+        });
+  }
 
   driver_->start();
   updateMask();
@@ -142,10 +151,10 @@ bool TfH::FormShow() {
   readVidAtStart(s_, *parts_.vids);
   s_.airports = AirportDirectory::load(parts_.airportsPath);
   if (s_.vid.size() != 6) tfVid_->exec();
-  if (!vidReadyOrClosing(s_, *this)) return false;
+  if (!vidReadyOrClosing(s_, view())) return false;
   driver_->enableTimer();
   switchSetUp(s_);
-  loadTourCatalogue(s_, d_, *this);
+  loadTourCatalogue(s_, d_, view());
   return true;
 }
 

@@ -15,10 +15,13 @@
 #include "core/clock.h"
 #include "core/document_opener.h"
 #include "monitor/announcements.h"
+#include "monitor/output.h"
 #include "monitor/monitor_context.h"
 #include "monitor/tfh_state.h"
 #include "monitor/view.h"
 #include "results/leg_history.h"
+#include "replay/event_log.h"
+#include "replay/logged_view.h"
 #include "results/report_context.h"
 #include "sim/ipc_client.h"
 #include "sim/ipc_transport.h"
@@ -31,12 +34,17 @@ namespace aerotrace {
 // What the main window is made of, handed in so tests can use their own.
 struct TfHParts {
   std::unique_ptr<Clock> clock;
+  // What the panel's motion counts in; the monitor's clock when none.
+  std::unique_ptr<Clock> motionClock;
   std::unique_ptr<IpcTransport> transport;
   std::unique_ptr<VidStore> vids;
   std::unique_ptr<DocumentOpener> opener;
   VoiceFactory voice;
   std::string toursUrl;
   std::string airportsPath;  // airports.csv
+  // When given, everything shown, spoken or put in the simulator's outbox
+  // is also written to it.
+  EventLog* log = nullptr;
 };
 
 // The main window: a narrow always-on-top bar with the leg panel sliding out
@@ -94,12 +102,16 @@ class TfH : public QWidget, public View {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  // Where the monitor and the handlers show things: the windows, or the
+  // windows and the event log.
+  View& view() { return logged_ ? static_cast<View&>(*logged_) : *this; }
   void updateMask();
   void openMenu(const QPoint& globalPos);
   // A pilot's handler, run between reader passes.
   void handle(std::function<void()> action);
 
   TfHParts parts_;
+  std::unique_ptr<LoggedView> logged_;
   TfHState s_;
   TfD d_;
   TfMyLegsState history_;
@@ -108,6 +120,7 @@ class TfH : public QWidget, public View {
   MonitorContext monitor_;
   std::unique_ptr<QtCycleDriver> driver_;
   std::unique_ptr<ReportContext> report_;
+  std::unique_ptr<SimTextListening> simTexts_;
 
   MainBar* pnlMain_;
   TantMovablePanel* tmLeg_;

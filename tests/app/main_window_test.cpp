@@ -2,51 +2,19 @@
 // plays an aircraft parked at Innsbruck, the demo tours database lists its
 // legs, and the pilot presses START.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <QLabel>
 #include <QTest>
-#include <filesystem>
 
-#include "app/tf_h.h"
-#include "core/recording_opener.h"
-#include "core/recording_voice.h"
-#include "standin/in_process_transport.h"
-#include "standin/standin_simulator.h"
-#include "tours/memory_vid_store.h"
+#include "window_rig.h"
 
 namespace aerotrace {
 namespace {
 
-namespace fs = std::filesystem;
-
 class MainWindowTest : public ::testing::Test {
  protected:
-  MainWindowTest()
-      : sim_(FlightFile::parse("t,lat,lon,ground,fuel,title\n"
-                               "0,47.260893,11.341861,1,800,Test Plane\n",
-                               "parked.csv")) {
-    dir_ = fs::temp_directory_path() / ("aerotrace-main-window-" + std::to_string(::getpid()));
-    fs::create_directories(dir_);
-    fs::copy_file(AEROTRACE_DEMO_TOURS_DB, dir_ / "tours.sqlite",
-                  fs::copy_options::overwrite_existing);
-  }
-  ~MainWindowTest() override { fs::remove_all(dir_); }
-
-  TfHParts parts(const std::string& vid) {
-    TfHParts p;
-    p.clock = makeSystemClock();
-    p.transport = std::make_unique<InProcessTransport>(sim_);
-    p.vids = std::make_unique<MemoryVidStore>(vid);
-    p.opener = std::make_unique<RecordingOpener>();
-    p.voice = [] { return std::make_unique<RecordingVoice>(); };
-    p.toursUrl = "sqlite:" + (dir_ / "tours.sqlite").string();
-    p.airportsPath = AEROTRACE_DEMO_AIRPORTS;
-    return p;
-  }
-
-  StandInSimulator sim_;
-  fs::path dir_;
+  TfHParts parts(const std::string& vid) { return rig_.parts(vid); }
+  testing::WindowRig rig_{"main-window"};
 };
 
 TEST_F(MainWindowTest, ParkedAtAnAirportThePanelOffersItsLegsAndStartFliesOne) {
