@@ -2,6 +2,7 @@
 // standard output when the input is refused.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <fstream>
@@ -9,13 +10,19 @@
 
 namespace {
 
+// CTest runs the cases of this program side by side: each process keeps
+// its files apart.
+std::string tempPath(const std::string& name) {
+  return ::testing::TempDir() + "replay-" + std::to_string(::getpid()) + "-" + name;
+}
+
 struct ToolRun {
   int status = -1;
   std::string out, err;
 };
 
 ToolRun replay(const std::string& args) {
-  const std::string err = ::testing::TempDir() + "replay-stderr.txt";
+  const std::string err = tempPath("stderr.txt");
   const std::string cmd = std::string(AEROTRACE_REPLAY_TOOL) + " " + args + " 2>" + err;
   ToolRun r;
   FILE* p = popen(cmd.c_str(), "r");
@@ -30,7 +37,7 @@ ToolRun replay(const std::string& args) {
 }
 
 std::string flightFile(const std::string& name, const std::string& csv) {
-  const std::string path = ::testing::TempDir() + name;
+  const std::string path = tempPath(name);
   std::ofstream(path) << csv;
   return path;
 }
