@@ -89,15 +89,15 @@ void LivePilot::act() {
     }
   }
 
+  // One action a poll, so that the next finds this one's windows up.
   const double now = time_();
-  while (next_ < actions_.size() && actions_[next_].t <= now) {
+  if (next_ < actions_.size() && actions_[next_].t <= now) {
     const Action& a = actions_[next_];
     if (!perform(a.word)) {
       if (now - a.t <= kPatienceSeconds) return;  // wait for the control
       note(a.word, "the control did not appear; nothing pressed");
     }
     ++next_;
-    // One action a poll: the next waits until this one's windows are up.
     return;
   }
 
