@@ -117,23 +117,18 @@ int main(int argc, char** argv) {
   parts.transport = aerotrace::createSystemIpcTransport();
   parts.vids = aerotrace::createSystemVidStore();
   const bool headless = options->headless;
-  if (heard != nullptr) {
-    parts.opener = std::make_unique<aerotrace::HeardOpener>(
-        headless ? nullptr : aerotrace::createSystemDocumentOpener(),
-        [heard](const std::string& url) { heard->open(url); });
-    parts.voice = [heard, headless]() -> std::unique_ptr<aerotrace::Voice> {
-      std::unique_ptr<aerotrace::Voice> engine = headless ? nullptr : aerotrace::createSystemVoice();
-      if (!headless && !engine) return nullptr;  // no speech engine: speech stays off
-      return std::make_unique<aerotrace::HeardVoice>(
-          std::move(engine), [heard](const std::string& text) { heard->spoken(text); });
-    };
-  } else {
-    parts.opener = headless ? std::make_unique<aerotrace::HeardOpener>(nullptr, [](const std::string&) {})
-                            : aerotrace::createSystemDocumentOpener();
-    parts.voice = [headless]() -> std::unique_ptr<aerotrace::Voice> {
-      return headless ? nullptr : aerotrace::createSystemVoice();
-    };
-  }
+  aerotrace::HeardOpener::Listener openHeard;
+  if (heard != nullptr) openHeard = [heard](const std::string& url) { heard->open(url); };
+  parts.opener = std::make_unique<aerotrace::HeardOpener>(
+      headless ? nullptr : aerotrace::createSystemDocumentOpener(), std::move(openHeard));
+  parts.voice = [heard, headless]() -> std::unique_ptr<aerotrace::Voice> {
+    std::unique_ptr<aerotrace::Voice> engine = headless ? nullptr : aerotrace::createSystemVoice();
+    // Without a log, or without a speech engine on the desktop, speech is
+    // what the machine has.
+    if (heard == nullptr || (!headless && !engine)) return engine;
+    return std::make_unique<aerotrace::HeardVoice>(
+        std::move(engine), [heard](const std::string& text) { heard->spoken(text); });
+  };
   parts.toursUrl = aerotrace::toursUrl();
   parts.airportsPath = "airports.csv";  // in the current folder
   parts.log = heard;

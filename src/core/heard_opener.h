@@ -11,7 +11,7 @@ namespace aerotrace {
 
 // An opener that tells a listener each address before the system opens it
 // (the program's event log listens). Without a system opener the addresses
-// are only heard.
+// are only heard; without a listener nobody hears them.
 class HeardOpener final : public DocumentOpener {
  public:
   using Listener = std::function<void(const std::string&)>;
@@ -19,7 +19,7 @@ class HeardOpener final : public DocumentOpener {
       : system_(std::move(system)), listener_(std::move(listener)) {}
 
   void open(const std::string& url) override {
-    listener_(url);
+    if (listener_) listener_(url);
     if (system_) system_->open(url);
   }
 

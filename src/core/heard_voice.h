@@ -11,7 +11,8 @@ namespace aerotrace {
 
 // A voice that tells a listener each text before the engine speaks it (the
 // program's event log listens). Without an engine the texts are only heard,
-// and the voice still counts as one that works.
+// and the voice still counts as one that works; without a listener nobody
+// hears them.
 class HeardVoice final : public Voice {
  public:
   using Listener = std::function<void(const std::string&)>;
@@ -19,7 +20,7 @@ class HeardVoice final : public Voice {
       : engine_(std::move(engine)), listener_(std::move(listener)) {}
 
   void speak(const std::string& text) override {
-    listener_(text);
+    if (listener_) listener_(text);
     if (engine_) engine_->speak(text);
   }
 
