@@ -159,7 +159,8 @@ int main(int argc, char** argv) {
       waiting = false;
       start = now;
     }
-    const std::chrono::duration<double> elapsed = waiting ? now - now : now - start;
+    std::chrono::duration<double> elapsed{0};
+    if (!waiting) elapsed = now - start;
     simulator.setTime(elapsed.count() * speed);
     if (!server.update()) {
       std::fprintf(stderr, "aerotrace-simulator: %s\n", server.error().c_str());
