@@ -52,27 +52,58 @@ Value column(sqlite3_stmt* st, int i) {
 
 }  // namespace
 
-SqliteDriver::SqliteDriver(std::string path) : path_(std::move(path)) {}
+SqliteDriver::SqliteDriver(std::string path, SqliteFileMode mode)
+    : path_(std::move(path)), mode_(mode) {}
 
 SqliteDriver::~SqliteDriver() { disconnect(); }
 
 bool SqliteDriver::connect(std::chrono::seconds timeout) {
+  try {
+    open(timeout);
+    return true;
+  } catch (const DbError&) {
+    return false;
+  }
+}
+
+void SqliteDriver::open(std::chrono::seconds timeout) {
   disconnect();
   sqlite3* db = nullptr;
-  if (sqlite3_open_v2(path_.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
+  const int flags = SQLITE_OPEN_READWRITE | (mode_.create ? SQLITE_OPEN_CREATE : 0);
+  const auto refuse = [&db](SqliteOpenError::Reason reason, const char* what) {
+    const std::string text = std::string(what) + ": " + (db ? sqlite3_errmsg(db) : "out of memory");
     sqlite3_close(db);
-    return false;
+    throw SqliteOpenError(reason, text);
+  };
+  if (sqlite3_open_v2(path_.c_str(), &db, flags, nullptr) != SQLITE_OK) {
+    refuse(SqliteOpenError::Reason::Other, "open");
   }
-  // Another process writing the file makes us wait as long as a server may.
-  sqlite3_busy_timeout(db, static_cast<int>(timeout.count() * 1000));
+  sqlite3_extended_result_codes(db, 1);
+  // Another process writing the file makes us wait as long as a server may;
+  // a file of our own held by another copy is refused at once.
+  sqlite3_busy_timeout(db, mode_.ownFile ? 0 : static_cast<int>(timeout.count() * 1000));
+  const auto reasonOf = [](int rc) {
+    switch (rc & 0xff) {
+      case SQLITE_NOTADB: return SqliteOpenError::Reason::NotADatabase;
+      case SQLITE_BUSY:
+      case SQLITE_LOCKED: return SqliteOpenError::Reason::InUse;
+      default: return SqliteOpenError::Reason::Other;
+    }
+  };
+  if (mode_.ownFile) {
+    // The exclusive mode keeps the lock from the first write on until the
+    // file is closed; the empty write transaction takes it now. A crash
+    // releases it with the process.
+    for (const char* sql : {"PRAGMA locking_mode=EXCLUSIVE", "PRAGMA journal_mode=WAL",
+                            "PRAGMA synchronous=FULL", "BEGIN IMMEDIATE", "COMMIT"}) {
+      const int rc = sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
+      if (rc != SQLITE_OK) refuse(reasonOf(rc), sql);
+    }
+  }
   // A file that is not a database shows only at the first read.
-  if (sqlite3_exec(db, "SELECT count(*) FROM sqlite_schema", nullptr, nullptr, nullptr) !=
-      SQLITE_OK) {
-    sqlite3_close(db);
-    return false;
-  }
+  const int rc = sqlite3_exec(db, "SELECT count(*) FROM sqlite_schema", nullptr, nullptr, nullptr);
+  if (rc != SQLITE_OK) refuse(reasonOf(rc), "read");
   db_ = db;
-  return true;
 }
 
 void SqliteDriver::disconnect() {
@@ -118,6 +149,12 @@ StatementResult SqliteDriver::run(const std::string& sql, const std::vector<Valu
 void SqliteDriver::begin() { run("BEGIN", {}); }
 void SqliteDriver::commit() { run("COMMIT", {}); }
 void SqliteDriver::rollback() { run("ROLLBACK", {}); }
+
+std::unique_ptr<Driver> openOwnSqliteFile(const std::string& path) {
+  auto driver = std::make_unique<SqliteDriver>(path, SqliteFileMode{true, true});
+  driver->open(std::chrono::seconds(0));
+  return driver;
+}
 
 std::unique_ptr<Driver> makeSqliteDriver(std::string path) {
   return std::make_unique<SqliteDriver>(std::move(path));

@@ -1,39 +1,4 @@
 #pragma once
 
-#include <cstdint>
-#include <string>
-
-#include "core/datetime.h"
-#include "core/records.h"
-#include "monitor/tfh_state.h"
-
-namespace aerotrace {
-
-// The values of one result row of LegRdy, in the order the upload sets them,
-// already in the forms stored. Texts are cut to their columns when written.
-struct LegResult {
-  std::int32_t legId = 0;
-  std::string VID;
-  std::string Descr;
-  std::string Dep;
-  std::string Dest;
-  std::int32_t tour_id = 0;
-  std::string Route;
-  std::int32_t Points = 0;
-  std::int32_t MaxPoints = 0;
-  DateTime DepDate = 0;   // UTC; only the date is stored
-  DateTime DepTime = 0;   // UTC; only the time of day is stored
-  DateTime ArrTime = 0;   // UTC; only the time of day is stored
-  std::string GForceMax;  // "0.000"
-  std::string GForceMin;
-  std::string GForceLnd;
-  std::string FuelUsed;  // litres, "0.0"
-  std::string AirPlane;
-};
-
-// The result of the finished leg `leg` (the selected one) with the report's
-// total `points`, from the state as it is now: the leg id is the started
-// leg's, the loads and the aircraft title the flight-data block's.
-LegResult legResultOf(const TfHState& s, const oLeg& leg, std::int32_t points);
-
-}  // namespace aerotrace
+// The result row moved beside the state it is taken from.
+#include "monitor/leg_result.h"

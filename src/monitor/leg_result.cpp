@@ -1,4 +1,4 @@
-#include "results/leg_result.h"
+#include "monitor/leg_result.h"
 
 #include "core/number_text.h"
 
