@@ -34,12 +34,14 @@ void QtCycleDriver::disableTimer() {
   timer_.stop();
 }
 
-void QtCycleDriver::whenNoPass(std::function<void()> action) {
-  if (cycle_.passRunning()) {
-    deferred_.push_back(std::move(action));
-  } else {
+void QtCycleDriver::whenNoPass(std::function<void()> action, std::string_view once) {
+  if (!cycle_.passRunning()) {
     action();
+    return;
   }
+  const bool queued = !once.empty() && std::any_of(deferred_.begin(), deferred_.end(),
+                                                   [&](const Deferred& d) { return d.once == once; });
+  if (!queued) deferred_.push_back({std::string(once), std::move(action)});
 }
 
 void QtCycleDriver::launch() {
@@ -57,7 +59,7 @@ void QtCycleDriver::ended(ReaderPassResult result) {
   cycle_.passEnded(now(), result);
   // Handlers held back during the pass run before the next tick can.
   auto deferred = std::exchange(deferred_, {});
-  for (auto& action : deferred) action();
+  for (auto& d : deferred) d.action();
   schedule();
 }
 

@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -37,8 +38,10 @@ class QtCycleDriver : public QObject {
   void disableTimer();
 
   // Runs `action` now when no pass runs, else on the window thread right
-  // after the running pass has ended, before the next tick.
-  void whenNoPass(std::function<void()> action);
+  // after the running pass has ended, before the next tick. A press named
+  // `once` that is already waiting there is not queued a second time: a
+  // double click during a pass is one press.
+  void whenNoPass(std::function<void()> action, std::string_view once = {});
 
   bool passRunning() const { return cycle_.passRunning(); }
 
@@ -59,7 +62,11 @@ class QtCycleDriver : public QObject {
   QTimer timer_;  // Timer1
   QElapsedTimer elapsed_;
   std::thread worker_;
-  std::vector<std::function<void()>> deferred_;
+  struct Deferred {
+    std::string once;
+    std::function<void()> action;
+  };
+  std::vector<Deferred> deferred_;
 };
 
 }  // namespace aerotrace

@@ -95,7 +95,7 @@ TfH::TfH(TfHParts parts, QWidget* parent)
   tfSMess_ = new TfSMess(this);
 
   connect(legPanel_, &LegPanelWidget::startPressed, this,
-          [this] { handle([this] { imgStartFlMouseDown(monitor_); }); });
+          [this] { handle([this] { imgStartFlMouseDown(monitor_); }, "start"); });
   connect(legPanel_, &LegPanelWidget::nextLegPressed, this,
           [this] { handle([this] { nextLeg(s_, view()); }); });
   connect(legPanel_, &LegPanelWidget::previousLegPressed, this,
@@ -113,8 +113,8 @@ TfH::TfH(TfHParts parts, QWidget* parent)
   connect(menu_->CloseAEROTRACE1, &QAction::triggered, this, &QWidget::close);
 
   connect(tfMaps_, &TfMaps::uploadPressed, this,
-          [this] { handle([this] { imgUploadMouseDown(*report_); }); });
-  tfMaps_->setCloseHandler([this] { handle([this] { FormClose(*report_); }); });
+          [this] { handle([this] { imgUploadMouseDown(*report_); }, "upload"); });
+  tfMaps_->setCloseHandler([this] { handle([this] { FormClose(*report_); }, "close"); });
   tfMyLegs_->setLoader([this] {
     try {
       loadHistory(history_, d_, s_.vid, view());
@@ -158,7 +158,9 @@ bool TfH::FormShow() {
   return true;
 }
 
-void TfH::handle(std::function<void()> action) { driver_->whenNoPass(std::move(action)); }
+void TfH::handle(std::function<void()> action, std::string_view once) {
+  driver_->whenNoPass(std::move(action), once);
+}
 
 std::string TfH::title() const { return pnlMain_->Label5()->text().toStdString(); }
 

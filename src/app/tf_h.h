@@ -107,8 +107,9 @@ class TfH : public QWidget, public View {
   View& view() { return logged_ ? static_cast<View&>(*logged_) : *this; }
   void updateMask();
   void openMenu(const QPoint& globalPos);
-  // A pilot's handler, run between reader passes.
-  void handle(std::function<void()> action);
+  // A pilot's handler, run between reader passes; `once` names a press
+  // that counts once however often it comes while a pass runs.
+  void handle(std::function<void()> action, std::string_view once = {});
 
   TfHParts parts_;
   std::unique_ptr<LoggedView> logged_;

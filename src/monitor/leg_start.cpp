@@ -14,6 +14,10 @@ std::string legAnnouncement(const oLeg& leg) {
 
 void imgStartFlMouseDown(MonitorContext& m) {
   TfHState& s = m.s;
+  // A second press (a double click, or one queued behind a reader pass)
+  // finds the leg already flying: starting it again would take a new
+  // departure time and announce it twice.
+  if (s.legActive) return;
   View& view = m.view;
   view.focusRoute();
   const oLeg* leg = s.selectedLeg();

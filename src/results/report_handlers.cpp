@@ -23,8 +23,12 @@ UploadOutcome failed(ReportContext& c) {
 }  // namespace
 
 UploadOutcome imgUploadMouseDown(ReportContext& c) {
-  c.view.setReportBlockShown(true);
   TfHState& s = c.state;
+  // A press that comes late (a double click, a press queued behind a reader
+  // pass) finds the leg settled or the upload already running: it does
+  // nothing, so a result is never written twice or with no leg.
+  if (!s.legActive || s.activeLegId <= 0 || c.view.reportBlockShown()) return {};
+  c.view.setReportBlockShown(true);
   // The leg list may have been reloaded after the leg was abandoned.
   const oLeg* selected = s.selectedLeg();
   if (!selected) return failed(c);

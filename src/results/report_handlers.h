@@ -12,6 +12,8 @@ namespace aerotrace {
 // track (one transaction), then settles the leg, opens the tour's page,
 // confirms and closes the report. On any failure: "Leg details NOT
 // uploaded." and the button is offered again, with the state untouched.
+// With no leg waiting for its upload, or while the button is covered, a
+// press does nothing at all.
 UploadOutcome imgUploadMouseDown(ReportContext& c);
 
 // The close handling, whatever closes the report: offers an upload still

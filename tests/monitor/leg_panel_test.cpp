@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "fixture.h"
+#include "monitor/leg_start.h"
+#include "monitor/monitor_context.h"
 #include "monitor/pilot_identity_steps.h"
 #include "tours/memory_vid_store.h"
 
@@ -85,6 +87,27 @@ TEST_F(LegPanelTest, ArrowsAndFuelUnitSwitch) {
   EXPECT_EQ(view_.unitLabels, std::vector<std::string>{"Gal"});
   EXPECT_EQ(view_.displays.back().fuel, "264");
   EXPECT_EQ(view_.displays.back().maxFuel, "1321");  // 5000 l
+}
+
+TEST_F(LegPanelTest, StartPressedAgainWhileTheLegFliesDoesNothing) {
+  s_.airportIcao = "LOWI";
+  s_.flightData.fuelTotal = 1000;
+  loadLegs(s_, demo_, view_);
+  MonitorContext m{s_, demo_, clock_, view_, {}};
+  imgStartFlMouseDown(m);
+  ASSERT_TRUE(s_.legActive);
+  const DateTime departed = s_.depDate;
+  ASSERT_EQ(spoken().size(), 1u);
+  s_.lastCheckpoint = 0;  // the leg goes on
+  s_.track.push_back({});
+
+  // A double click, or a press queued behind a reader pass.
+  clock_.advanceSeconds(2);
+  imgStartFlMouseDown(m);
+  EXPECT_EQ(s_.depDate, departed);
+  EXPECT_EQ(s_.lastCheckpoint, 0);
+  EXPECT_EQ(s_.track.size(), 1u);
+  EXPECT_EQ(spoken().size(), 1u);
 }
 
 TEST_F(LegPanelTest, StartUpGoesOnOnlyWithACompleteVid) {

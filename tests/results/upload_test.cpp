@@ -208,6 +208,42 @@ TEST_P(UploadTest, NoLegAtTheIndexWritesNothingAndOffersTheButtonAgain) {
   EXPECT_EQ(countOf(database_, "LegRdy"), 0);
 }
 
+// A press that comes late (a double click, a press queued behind a reader
+// pass) finds nothing to upload: it writes, opens and shows nothing.
+TEST_P(UploadTest, APressWithNoLegWaitingDoesNothing) {
+  struct Case {
+    const char* what;
+    void (*arrange)(ReportRig&);
+  };
+  const Case cases[] = {
+      {"after an upload", [](ReportRig& rig) { ASSERT_TRUE(imgUploadMouseDown(rig.context).ok); }},
+      {"after the report closed", [](ReportRig& rig) { FormClose(rig.context); }},
+      {"no active leg", [](ReportRig& rig) { rig.state.legActive = false; }},
+      {"leg id 0", [](ReportRig& rig) { rig.state.activeLegId = 0; }},
+      {"while the upload runs", [](ReportRig& rig) { rig.view.blockShown = true; }},
+  };
+  for (const Case& c : cases) {
+    query(database_, "DELETE FROM LegRdyFR");
+    query(database_, "DELETE FROM LegRdy");
+    ReportRig rig(database_.url);
+    c.arrange(rig);
+    const std::int64_t rows = countOf(database_, "LegRdy");
+    const auto messages = rig.view.messages;
+    const auto opened = rig.opener.opened();
+    const auto uploads = rig.view.uploads.size();
+    const bool block = rig.view.blockShown;
+    const int hidden = rig.view.hidden;
+
+    EXPECT_FALSE(imgUploadMouseDown(rig.context).ok) << c.what;
+    EXPECT_EQ(countOf(database_, "LegRdy"), rows) << c.what;
+    EXPECT_EQ(rig.opener.opened(), opened) << c.what;
+    EXPECT_EQ(rig.view.messages, messages) << c.what;
+    EXPECT_EQ(rig.view.uploads.size(), uploads) << c.what;
+    EXPECT_EQ(rig.view.blockShown, block) << c.what;
+    EXPECT_EQ(rig.view.hidden, hidden) << c.what;
+  }
+}
+
 // Closing the report always ends the leg; a pending upload is offered first.
 TEST_P(UploadTest, ClosingTheReport) {
   struct Case {
