@@ -3,12 +3,14 @@
 //
 //   aerotrace-replay [--tours URL] [--airports PATH] [--vid VID]
 //                    [--start ISO-8601] [--utc-offset MINUTES]
-//                    [--tick SECONDS] [--summary] FLIGHT.csv
+//                    [--tick SECONDS] [--data-dir DIR] [--summary] FLIGHT.csv
 //
-// Exit 0 when the flight played to its last row, 1 when the program closed
-// at start-up, 2 on bad input (nothing is played then).
+// Exit 0 when the flight played to its last row or the pilot closed the
+// program, 1 when the program closed at start-up, 2 on bad input (nothing
+// is played then), 3 when the flight's action crash killed it.
 
 #include <cstdio>
+#include <cstdlib>
 #include <exception>
 #include <string>
 #include <vector>
@@ -38,8 +40,10 @@ int main(int argc, char** argv) {
     });
     const Replay::Outcome outcome = replay.run();
     std::fflush(stdout);
+    // Killed: what was printed stays, nothing else runs, nothing is cleaned.
+    if (outcome == Replay::Outcome::Crashed) std::_Exit(3);
     if (options.summary) std::printf("\n%s", legSummary(lines).c_str());
-    return outcome == Replay::Outcome::Played ? 0 : 1;
+    return outcome == Replay::Outcome::Closed ? 1 : 0;
   } catch (const FlightFileError& e) {
     std::fprintf(stderr, "aerotrace-replay: %s\n", e.what());
   } catch (const ReplayInputError& e) {

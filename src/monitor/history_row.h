@@ -14,6 +14,9 @@ struct HistoryRow {
   std::string depTime;  // "HH:MM"
   std::string arrTime;  // "HH:MM"
   std::string fuel;     // FuelUsed, "0.0" + " Ltr."
+  // A leg in the pilot's local store that the server does not hold yet.
+  bool pending = false;
+  std::int64_t storedId = 0;
 };
 
 }  // namespace aerotrace

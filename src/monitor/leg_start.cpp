@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "core/messages.h"
+#include "monitor/leg_keeping.h"
 #include "monitor/output.h"
 #include "tours/tour_reads.h"
 
@@ -54,6 +55,7 @@ void imgStartFlMouseDown(MonitorContext& m) {
   s.flightData.gMin = 0;
   s.flightData.gLoad = 0;
   s.gTouchdown = 0;
+  journalLegStart(m);
 }
 
 }  // namespace aerotrace

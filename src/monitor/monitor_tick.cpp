@@ -7,6 +7,7 @@
 #include "core/messages.h"
 #include "core/number_text.h"
 #include "monitor/checkpoint_evaluation.h"
+#include "monitor/leg_keeping.h"
 #include "monitor/leg_panel.h"
 #include "monitor/output.h"
 
@@ -22,14 +23,15 @@ void retractAndShrink(View& view) {
   view.setWindowSize(view.panelGeometry().bar);
 }
 
-void takeTrackSample(TfHState& s, const Clock& clock) {
+// True when a sample was taken.
+bool takeTrackSample(TfHState& s, const Clock& clock) {
   const FlightData& fd = s.flightData;
   const double moved =
       distanceMiles(fd.latitude, fd.longitude, s.lastSampleLatitude, s.lastSampleLongitude);
   const DateTime now = clock.localNow();
   if (!(moved > kTrackSpacingMiles) ||
       wholeSecondsBetween(s.lastSampleTime, now) <= kTrackIntervalSeconds) {
-    return;
+    return false;
   }
   oRoute sample;
   sample.Latitude = fd.latitude;
@@ -42,6 +44,7 @@ void takeTrackSample(TfHState& s, const Clock& clock) {
   s.lastSampleLatitude = fd.latitude;
   s.lastSampleLongitude = fd.longitude;
   s.lastSampleTime = now;
+  return true;
 }
 
 void legSteps(MonitorContext& m) {
@@ -57,6 +60,7 @@ void legSteps(MonitorContext& m) {
   if (s.lastFuel + kAddedFuelLimitLitres < fd.fuelTotal) {
     s.legActive = false;
     m.view.legAbandoned();
+    journalLegAbandoned(m);
     if (s.speechEnabled) speakText(s, msg::kFuelAdded);
   } else if (fd.fuelTotal > 0) {
     s.lastFuel = fd.fuelTotal;
@@ -70,12 +74,17 @@ void legSteps(MonitorContext& m) {
   doneBefore.reserve(s.checkpoints.size());
   for (const oLegDet& cp : s.checkpoints) doneBefore.push_back(static_cast<bool>(cp.Done));
   evaluateCheckpoints(s, m.clock, m.view);
+  bool outcome = false;
   for (std::size_t i = 0; i < s.checkpoints.size() && i < doneBefore.size(); ++i) {
-    if (!doneBefore[i] && s.checkpoints[i].Done) m.view.checkpointDone(i, s.checkpoints[i]);
+    if (!doneBefore[i] && s.checkpoints[i].Done) {
+      m.view.checkpointDone(i, s.checkpoints[i]);
+      outcome = true;
+    }
   }
 
   // L5
-  takeTrackSample(s, m.clock);
+  const bool sampled = takeTrackSample(s, m.clock);
+  journalDuringLeg(m, outcome || sampled);
 
   // L6: a position of exactly 0, 0 is no simulator data yet.
   if (!stoppedOnGround(fd) || !s.airportIcao.empty()) return;
@@ -148,6 +157,7 @@ void lookUpNearestAirport(TfHState& s) {
 
 void timerHandlerWork(MonitorContext& m) {
   m.view.setLinkLamp(m.s.flightData.simConnected);
+  if (m.s.keeping.toResume) resumeWhenSimReady(m);
   monitorTick(m);
 }
 
@@ -170,7 +180,10 @@ void legEnd(MonitorContext& m) {
   s.arrTime = m.clock.utcNow();
   s.fuelAtEnd = s.flightData.fuelTotal;
   s.fuelUsed = s.fuelAtStart - s.fuelAtEnd;
-  m.view.showReport(makeLegReport(s, *leg, total));
+  const LegReport report = makeLegReport(s, *leg, total);
+  // Kept before the pilot sees it, so that nothing shown can be lost.
+  keepFinishedLeg(m, total, report.block);
+  m.view.showReport(report);
 }
 
 }  // namespace aerotrace

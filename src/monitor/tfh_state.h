@@ -13,6 +13,7 @@
 #include "core/flag.h"
 #include "core/records.h"
 #include "core/voice.h"
+#include "monitor/leg_keeping.h"
 #include "sim/flight_data.h"
 #include "tours/airport_directory.h"
 
@@ -61,6 +62,9 @@ struct TfHState {
   oLstMes lastMessage;
 
   FlightData flightData;
+
+  // The pilot's local store and what it holds of this leg.
+  LegKeeping keeping;
 
   // The leg selected on the panel, or nullptr when legIndex is outside legs.
   const oLeg* selectedLeg() const;

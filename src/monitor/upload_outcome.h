@@ -12,6 +12,8 @@ struct UploadOutcome {
   std::int32_t legRdyId = 0;
   std::int32_t tryCount = 0;
   std::int32_t trackRows = 0;
+  // An upload of a stored leg other than by the report's upload button.
+  bool queued = false;
 };
 
 }  // namespace aerotrace

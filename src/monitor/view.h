@@ -78,6 +78,9 @@ class View {
   virtual void checkpointDone(std::size_t /*index*/, const oLegDet& /*checkpoint*/) {}
   virtual void touchdownTaken(double /*g*/) {}
   virtual void legAbandoned() {}
+  // A journaled leg was resumed, or a journaled or stored leg discarded.
+  virtual void legResumed(std::int32_t /*legId*/) {}
+  virtual void legDiscarded(std::int32_t /*legId*/) {}
 
   // The report window's upload side.
   // A warning with OK and Cancel; true for OK. Returns once answered.

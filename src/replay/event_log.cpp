@@ -159,10 +159,22 @@ void EventLog::touchdownTaken(double g) {
 
 void EventLog::legAbandoned() { write(event("abandon")); }
 
+void EventLog::legResumed(std::int32_t legId) {
+  EventJson e = event("resume");
+  e["leg"] = legId;
+  write(e);
+}
+
+void EventLog::legDiscarded(std::int32_t legId) {
+  EventJson e = event("discard");
+  e["leg"] = legId;
+  write(e);
+}
+
 bool EventLog::confirmWarning(const std::string&) {
   // The question is a standard dialog, not a message of the program's own;
   // only its answer matters to the log.
-  return std::exchange(warningAnswer_, false);
+  return std::exchange(warningAnswer_, true);
 }
 
 void EventLog::uploadEnded(const UploadOutcome& outcome) {
@@ -173,6 +185,7 @@ void EventLog::uploadEnded(const UploadOutcome& outcome) {
     e["try"] = outcome.tryCount;
     e["trackRows"] = outcome.trackRows;
   }
+  e["queued"] = outcome.queued;
   write(e);
 }
 
@@ -196,6 +209,7 @@ void EventLog::showHistory(const std::vector<HistoryRow>& rows) {
     item["airplane"] = jsonText(row.leg.AirPlane);
     item["fuel"] = row.fuel;
     item["status"] = row.leg.Status;
+    if (row.pending) item["pending"] = true;
     list.push_back(std::move(item));
   }
   EventJson e = event("history");

@@ -44,7 +44,7 @@ class EventLog final : public View, public DocumentOpener {
   bool reportOpen() const { return report_.has_value(); }
   // The report that stands, if one is open.
   const std::optional<LegReport>& report() const { return report_; }
-  // How the pilot answers the next "Upload now?" question.
+  // How the pilot answers the next question (OK unless told).
   void answerNextWarning(bool ok) { warningAnswer_ = ok; }
 
   std::string title() const override { return title_; }
@@ -68,6 +68,8 @@ class EventLog final : public View, public DocumentOpener {
   void checkpointDone(std::size_t index, const oLegDet& checkpoint) override;
   void touchdownTaken(double g) override;
   void legAbandoned() override;
+  void legResumed(std::int32_t legId) override;
+  void legDiscarded(std::int32_t legId) override;
 
   bool confirmWarning(const std::string& text) override;
   void setReportBlockShown(bool shown) override { blockShown_ = shown; }
@@ -98,7 +100,8 @@ class EventLog final : public View, public DocumentOpener {
   std::optional<bool> lamp_;
   std::optional<LegReport> report_;
   bool blockShown_ = false;
-  bool warningAnswer_ = false;
+  // A question that no action answers is answered OK.
+  bool warningAnswer_ = true;
 };
 
 }  // namespace aerotrace

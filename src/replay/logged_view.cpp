@@ -92,6 +92,16 @@ void LoggedView::legAbandoned() {
   windows_.legAbandoned();
 }
 
+void LoggedView::legResumed(std::int32_t legId) {
+  log_.legResumed(legId);
+  windows_.legResumed(legId);
+}
+
+void LoggedView::legDiscarded(std::int32_t legId) {
+  log_.legDiscarded(legId);
+  windows_.legDiscarded(legId);
+}
+
 void LoggedView::setReportBlockShown(bool shown) {
   log_.setReportBlockShown(shown);
   windows_.setReportBlockShown(shown);

@@ -34,6 +34,8 @@ class LoggedView final : public View {
   void checkpointDone(std::size_t index, const oLegDet& checkpoint) override;
   void touchdownTaken(double g) override;
   void legAbandoned() override;
+  void legResumed(std::int32_t legId) override;
+  void legDiscarded(std::int32_t legId) override;
   bool confirmWarning(const std::string& text) override { return windows_.confirmWarning(text); }
   void setReportBlockShown(bool shown) override;
   bool reportBlockShown() const override { return windows_.reportBlockShown(); }

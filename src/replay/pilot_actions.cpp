@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <exception>
+#include <vector>
 
 #include "monitor/announcements.h"
 #include "monitor/leg_panel.h"
@@ -41,7 +42,7 @@ PilotAction onReport(const char* name, void (*press)(PilotContext&)) {
 void closeReport(PilotContext& p, bool uploadWhenAsked) {
   p.log.answerNextWarning(uploadWhenAsked);
   FormClose(p.report);
-  p.log.answerNextWarning(false);
+  p.log.answerNextWarning(true);
 }
 
 }  // namespace
@@ -76,7 +77,10 @@ const std::map<std::string, PilotAction, std::less<>>& pilotActions() {
       {"history",
        [](PilotContext& p) {
          try {
-           loadHistory(p.history, p.monitor.d, p.monitor.s.vid, p.log);
+           std::vector<OutboxLeg> pending;
+           keepWith(p.monitor.s, p.log,
+                    [&](LocalStore& store) { pending = store.outbox(); });
+           loadHistory(p.history, p.monitor.d, p.monitor.s.vid, p.log, pending);
          } catch (const std::exception& e) {
            p.log.showError(e.what());
          }
@@ -84,6 +88,8 @@ const std::map<std::string, PilotAction, std::less<>>& pilotActions() {
       {"repeat", [](PilotContext& p) { repeatLastMessage(p.monitor.s); }},
       {"text", [](PilotContext& p) { switchText(p.monitor.s); }},
       {"speech", [](PilotContext& p) { switchSpeech(p.monitor.s); }},
+      {"quit", [](PilotContext& p) { p.ending = PilotContext::Ending::Quit; }},
+      {"crash", [](PilotContext& p) { p.ending = PilotContext::Ending::Crash; }},
   };
   return actions;
 }

@@ -19,6 +19,9 @@ struct PilotContext {
   EventLog& log;
   ReportContext& report;   // the report window's handlers
   TfMyLegsState& history;  // the history window's list
+  // How the program ends: closed from the menu, or killed.
+  enum class Ending { None, Quit, Crash };
+  Ending ending = Ending::None;
 };
 
 using PilotAction = std::function<void(PilotContext&)>;

@@ -1,6 +1,8 @@
 #include "replay/replay.h"
 
 #include <cmath>
+#include <filesystem>
+#include <random>
 
 #include "core/clock.h"
 #include "core/recording_voice.h"
@@ -13,6 +15,8 @@
 #include "monitor/reader_pass_inputs.h"
 #include "monitor/stepped_cycle.h"
 #include "replay/pilot_actions.h"
+#include "results/outbox_uploads.h"
+#include "store/local_store.h"
 #include "sim/ipc_client.h"
 #include "sim/reader_pass.h"
 #include "standin/in_process_transport.h"
@@ -67,16 +71,38 @@ struct Replay::Parts {
   }
 
   void onTick() {
+    if (pilot.ending != PilotContext::Ending::None) return;
     timerHandlerWork(monitor);
+    retryWhenDue(report);
     const double now = flightSeconds();
     const auto& rows = sim.flight().rows();
     while (nextActionRow < rows.size() && rows[nextActionRow].t <= now) {
       for (const std::string& word : rows[nextActionRow].actions) {
         pilotActions().find(word)->second(pilot);
+        // The program is gone: nothing later in this row or after it runs.
+        if (pilot.ending != PilotContext::Ending::None) return;
       }
       ++nextActionRow;
     }
     lastTickMs = clock.elapsedMilliseconds();
+  }
+
+  // The pilot's data folder: the one given, or a fresh one of the replay's
+  // own that goes when the replay does.
+  std::filesystem::path dataFolder() {
+    if (!options.dataDir.empty()) return options.dataDir;
+    std::random_device rd;
+    ownDataDir = std::filesystem::temp_directory_path() /
+                 ("aerotrace-replay-" + std::to_string(rd()) + "-" + std::to_string(rd()));
+    return ownDataDir;
+  }
+
+  ~Parts() {
+    // A crashed program cleans nothing up.
+    if (ownDataDir.empty() || pilot.ending == PilotContext::Ending::Crash) return;
+    s.keeping.store.reset();
+    std::error_code ec;
+    std::filesystem::remove_all(ownDataDir, ec);
   }
 
   ReplayOptions options;
@@ -99,6 +125,7 @@ struct Replay::Parts {
   std::int64_t endMs = 0;
   std::int64_t lastTickMs = -1;
   std::size_t nextActionRow = 0;
+  std::filesystem::path ownDataDir;
 };
 
 Replay::Replay(FlightFile flight, const ReplayOptions& options, EventLog::Sink sink) {
@@ -109,6 +136,7 @@ Replay::Replay(FlightFile flight, const ReplayOptions& options, EventLog::Sink s
 Replay::~Replay() = default;
 
 TfHState& Replay::state() { return p_->s; }
+TfD& Replay::data() { return p_->data; }
 EventLog& Replay::log() { return p_->log; }
 std::uint64_t Replay::ticks() const { return p_->stepped.cycle().ticks(); }
 
@@ -116,12 +144,13 @@ Replay::Outcome Replay::run() {
   Parts& p = *p_;
   TfHState& s = p.s;
 
-  // Creation: the voice, then the first pass.
+  // Creation: the voice, the pilot's local store, then the first pass.
   speechStartUp(s, [&p] {
     auto voice = std::make_unique<RecordingVoice>();
     voice->setListener([&p](const std::string& text) { p.log.spoken(text); });
     return voice;
   });
+  openLocalStore(s, p.dataFolder());
   p.stepped.start();
 
   // Show handling.
@@ -131,14 +160,21 @@ Replay::Outcome Replay::run() {
   s.airports = AirportDirectory::load(p.options.airportsPath.empty() ? demoAirportsPath()
                                                                      : p.options.airportsPath);
   if (!vidReadyOrClosing(s, p.log)) return Outcome::Closed;
+  tellStoreUnusable(s, p.log);
   p.stepped.cycle().enableTimer(p.stepped.now());
   switchSetUp(s);
   loadTourCatalogue(s, p.data, p.log);
+  afterCatalogueLoad(p.report);
 
-  while (p.lastTickMs < p.endMs) {
+  while (p.lastTickMs < p.endMs && p.pilot.ending == PilotContext::Ending::None) {
     const auto due = p.stepped.cycle().handlerDueAt();
     if (!due) break;  // cannot happen: every pass re-arms the timer
     p.stepped.runUntil(*due);
+  }
+  switch (p.pilot.ending) {
+    case PilotContext::Ending::Quit: return Outcome::Quit;
+    case PilotContext::Ending::Crash: return Outcome::Crashed;
+    case PilotContext::Ending::None: break;
   }
   return Outcome::Played;
 }

@@ -14,6 +14,7 @@
 #include "replay/event_log.h"
 #include "replay/replay_options.h"
 #include "standin/flight_file.h"
+#include "tours/tour_data.h"
 
 namespace aerotrace {
 
@@ -27,13 +28,17 @@ class Replay {
   Replay& operator=(const Replay&) = delete;
 
   enum class Outcome {
-    Played,  // to the first tick at or after the last row
-    Closed,  // the program ended at start-up (no valid VID)
+    Played,   // to the first tick at or after the last row
+    Closed,   // the program ended at start-up (no valid VID)
+    Quit,     // the pilot closed the program (action quit)
+    Crashed,  // the process died (action crash): nothing after it ran
   };
   Outcome run();
 
   TfHState& state();
   EventLog& log();
+  // The tours database, so that tests can put a driver of their own under it.
+  TfD& data();
   std::uint64_t ticks() const;
 
  private:

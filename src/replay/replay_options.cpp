@@ -98,6 +98,9 @@ ReplayOptions parseReplayArguments(const std::vector<std::string>& args) {
         fail("--tick wants seconds from 0.1 to 3600, not \"" + v + "\"");
       }
       o.tickSeconds = *s;
+    } else if (a == "--data-dir") {
+      o.dataDir = value();
+      if (o.dataDir.empty()) fail("--data-dir wants a folder");
     } else if (a == "--summary") {
       o.summary = true;
     } else if (a.starts_with("--") || !o.flightPath.empty()) {

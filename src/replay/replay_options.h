@@ -18,6 +18,9 @@ struct ReplayOptions {
   DateTime start = 0;  // UTC instant of t = 0; set by parseReplayArguments
   int utcOffsetMinutes = 0;
   double tickSeconds = 0.2;
+  // The pilot's data folder with the local store; empty: a fresh folder of
+  // the replay's own, removed when it ends.
+  std::string dataDir;
   bool summary = false;  // a short account of the leg after the log
   std::string flightPath;
 };
@@ -37,6 +40,7 @@ ReplayOptions parseReplayArguments(const std::vector<std::string>& args);
 
 inline constexpr const char* kReplayUsage =
     "usage: aerotrace-replay [--tours URL] [--airports PATH] [--vid VID] [--start ISO-8601]\n"
-    "                        [--utc-offset MINUTES] [--tick SECONDS] [--summary] FLIGHT.csv\n";
+    "                        [--utc-offset MINUTES] [--tick SECONDS] [--data-dir DIR]\n"
+    "                        [--summary] FLIGHT.csv\n";
 
 }  // namespace aerotrace

@@ -48,23 +48,69 @@ oLegRdy historyRecord(const LegRdyRow& row) {
 }
 
 HistoryRow historyRow(const oLegRdy& leg) {
-  return {leg, formatYearMonthDay(leg.DepDate), formatHourMinute(leg.DepTime),
-          formatHourMinute(leg.ArrTime), formatFixed(leg.FuelUsed, 1) + " Ltr."};
+  HistoryRow row;
+  row.leg = leg;
+  row.date = formatYearMonthDay(leg.DepDate);
+  row.depTime = formatHourMinute(leg.DepTime);
+  row.arrTime = formatHourMinute(leg.ArrTime);
+  row.fuel = formatFixed(leg.FuelUsed, 1) + " Ltr.";
+  return row;
 }
 
-void loadHistory(TfMyLegsState& w, TfD& d, const std::string& vid, View& view) {
-  w.historyCount = 0;
-  const std::vector<LegRdyRow> rows = readLegHistory(d, vid);
-  std::vector<oLegRdy> history;
-  history.reserve(rows.size());
-  for (const LegRdyRow& r : rows) history.push_back(historyRecord(r));
-  w.history = std::move(history);
-  w.historyCount = static_cast<std::int32_t>(w.history.size());
+oLegRdy pendingRecord(const OutboxLeg& stored) {
+  const LegResult& r = stored.result;
+  oLegRdy e;
+  e.LegId = r.legId;
+  e.Descr = r.Descr;
+  e.Points = r.Points;
+  e.MaxPoints = r.MaxPoints;
+  e.Dep = r.Dep;
+  e.Dest = r.Dest;
+  e.Route = r.Route;
+  e.DepDate = r.DepDate;
+  e.DepTime = r.DepTime;
+  e.ArrTime = r.ArrTime;
+  e.Status = kStatusPending;
+  e.AirPlane = r.AirPlane;
+  e.FuelUsed = fuelUsedValue(r.FuelUsed);
+  return e;
+}
 
-  std::vector<HistoryRow> shown;
-  shown.reserve(w.history.size());
-  for (const oLegRdy& e : w.history) shown.push_back(historyRow(e));
-  view.showHistory(shown);
+void loadHistory(TfMyLegsState& w, TfD& d, const std::string& vid, View& view,
+                 const std::vector<OutboxLeg>& pending) {
+  w.historyCount = 0;
+  std::vector<oLegRdy> history;
+  std::vector<std::int64_t> storedIds;
+  for (const OutboxLeg& leg : pending) {
+    history.push_back(pendingRecord(leg));
+    storedIds.push_back(leg.id);
+  }
+  const auto show = [&] {
+    w.history = history;
+    w.storedIds = storedIds;
+    w.historyCount = static_cast<std::int32_t>(w.history.size());
+    std::vector<HistoryRow> shown;
+    shown.reserve(w.history.size());
+    for (std::size_t i = 0; i < w.history.size(); ++i) {
+      shown.push_back(historyRow(w.history[i]));
+      shown.back().pending = w.storedIds[i] != 0;
+      shown.back().storedId = w.storedIds[i];
+    }
+    view.showHistory(shown);
+  };
+  std::vector<LegRdyRow> rows;
+  try {
+    rows = readLegHistory(d, vid);
+  } catch (...) {
+    // The legs kept here are listed even when the server cannot be reached.
+    if (!pending.empty()) show();
+    throw;
+  }
+  for (const LegRdyRow& r : rows) {
+    history.push_back(historyRecord(r));
+    storedIds.push_back(0);
+  }
+  show();
 }
 
 }  // namespace aerotrace

@@ -11,6 +11,7 @@
 #include "core/records.h"
 #include "monitor/history_row.h"
 #include "monitor/view.h"
+#include "store/store_records.h"
 #include "tours/tour_data.h"
 #include "tours/tour_reads.h"
 
@@ -23,6 +24,8 @@ enum HistoryStatus : std::int32_t {
   // Not accepted and worth nothing: a pilot reads a zero score as a rejected
   // leg, so the list shows the cross for it.
   kStatusRejected = 2,
+  // In the pilot's local store, not yet on the server.
+  kStatusPending = 3,
 };
 std::int32_t historyStatus(bool legAccepted, std::int32_t points);
 
@@ -37,11 +40,15 @@ HistoryRow historyRow(const oLegRdy& leg);
 struct TfMyLegsState {
   std::int32_t historyCount = 0;  // rows of the last load; 0 while loading or after a failure
   std::vector<oLegRdy> history;
+  // Beside each row: its key in the local store, 0 for a row of the server.
+  std::vector<std::int64_t> storedIds;
 };
 
-// The load, once per opening of the window: the pilot's rows in the
-// server's order, handed to the view. A failing database raises
-// db::DbError with historyCount 0 and the previous rows kept.
-void loadHistory(TfMyLegsState& w, TfD& d, const std::string& vid, View& view);
+// The load, once per opening of the window: the legs kept in the local store
+// (`pending`) first, then the pilot's rows in the server's order, handed to
+// the view. A failing database raises db::DbError; the previous rows are
+// kept then, unless there are kept legs to list.
+void loadHistory(TfMyLegsState& w, TfD& d, const std::string& vid, View& view,
+                 const std::vector<OutboxLeg>& pending = {});
 
 }  // namespace aerotrace

@@ -1,10 +1,11 @@
 #include "results/report_handlers.h"
 
-#include <exception>
+#include <optional>
 #include <string>
 
 #include "core/text.h"
 #include "results/leg_result.h"
+#include "results/outbox_uploads.h"
 
 namespace aerotrace {
 namespace {
@@ -12,9 +13,9 @@ namespace {
 const char* const kUploadFailed = "Leg details NOT uploaded.\r\rTry again";
 const char* const kUploadPending = "Leg not uploaded.\nUpload now?";
 
-UploadOutcome failed(ReportContext& c) {
+UploadOutcome failed(ReportContext& c, bool told = false) {
   const UploadOutcome outcome;
-  c.view.uploadEnded(outcome);
+  if (!told) c.view.uploadEnded(outcome);
   c.view.showMessage(kUploadFailed);
   c.view.setReportBlockShown(false);
   return outcome;
@@ -34,17 +35,21 @@ UploadOutcome imgUploadMouseDown(ReportContext& c) {
   if (!selected) return failed(c);
   const oLeg leg = *selected;
 
-  StoredResult stored;
-  try {
-    stored = storeLegResult(c.data, legResultOf(s, leg, c.points), s.track, c.store);
-  } catch (const std::exception&) {
-    return failed(c);
+  // The result as the leg end kept it; without a leg end, as it stands now.
+  std::optional<OutboxLeg>& kept = s.keeping.reportLeg;
+  if (!kept) {
+    kept.emplace();
+    kept->result = legResultOf(s, leg, c.points);
+    kept->track = s.track;
+    kept->tourName = leg.TourName;
+    kept->tourLink = leg.TourLink;
   }
+  const UploadOutcome outcome = uploadKeptLeg(c, *kept, false);
+  if (!outcome.ok) return failed(c, true);
 
   s.legActive = false;
   s.activeLegId = 0;
-  const UploadOutcome outcome{true, stored.legRdyId, stored.tryCount, stored.trackRows};
-  c.view.uploadEnded(outcome);
+  s.keeping.reportLeg.reset();
   const std::string page = replacedAll(leg.TourLink, "\"", "%22");
   if (!page.empty()) c.opener.open(page);
   c.view.showMessage("Tour " + leg.TourName + " Leg " + leg.Descr + " uploaded...");
@@ -64,6 +69,8 @@ void FormClose(ReportContext& c) {
   c.cycle.enableTimer(c.nowMs());
   s.airportIcao.clear();
   s.legActive = false;
+  // A result not uploaded stays in the local store for the next start.
+  s.keeping.reportLeg.reset();
   c.view.hideReport();
 }
 

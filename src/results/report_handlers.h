@@ -8,8 +8,9 @@
 
 namespace aerotrace {
 
-// The upload button. Covers the button, stores the selected leg's result and
-// track (one transaction), then settles the leg, opens the tour's page,
+// The upload button. Covers the button, stores the report's result and track
+// as the leg end kept them (one transaction; the leg leaves the local store
+// once the server holds it), then settles the leg, opens the tour's page,
 // confirms and closes the report. On any failure: "Leg details NOT
 // uploaded." and the button is offered again, with the state untouched.
 // With no leg waiting for its upload, or while the button is covered, a
@@ -17,7 +18,8 @@ namespace aerotrace {
 UploadOutcome imgUploadMouseDown(ReportContext& c);
 
 // The close handling, whatever closes the report: offers an upload still
-// pending, then ends the leg for good (track emptied, monitoring re-armed,
+// pending (a result not uploaded stays in the local store), then ends the
+// leg for good (track emptied, monitoring re-armed,
 // airport forgotten, leg flag cleared) and hides the window.
 void FormClose(ReportContext& c);
 

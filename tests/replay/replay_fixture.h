@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,12 +17,17 @@ namespace aerotrace::testing {
 
 class PlayedReplay {
  public:
-  PlayedReplay(FlightFile flight, const ReplayOptions& options)
+  // `setUp` runs on the replay before it plays.
+  PlayedReplay(FlightFile flight, const ReplayOptions& options,
+               const std::function<void(Replay&)>& setUp = {})
       : replay_(std::move(flight), options, [this](const std::string& line) {
           lines.push_back(line);
           events.push_back(EventJson::parse(line));
         }) {
+    if (setUp) setUp(replay_);
     outcome = replay_.run();
+    // The program has ended: the next run may open the pilot's store.
+    replay_.state().keeping.store.reset();
   }
 
   // The events of one kind, in order.

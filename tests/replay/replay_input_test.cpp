@@ -39,10 +39,10 @@ TEST(ReplayInputTest, FlightErrorsAndActionsItCannotPerformNameFileLineAndColumn
 
 TEST(ReplayInputTest, EveryActionOfTheFormatIsPerformed) {
   for (const char* word : {"start", "next", "prev", "unit", "upload", "close", "close-upload",
-                           "repeat", "text", "speech", "history"}) {
+                           "repeat", "text", "speech", "history", "quit", "crash"}) {
     EXPECT_TRUE(pilotActions().contains(word)) << word;
   }
-  EXPECT_EQ(pilotActions().size(), 11u);
+  EXPECT_EQ(pilotActions().size(), 13u);
 }
 
 TEST(ReplayInputTest, CommandLine) {
