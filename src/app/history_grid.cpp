@@ -92,6 +92,14 @@ void HistoryGrid::paintEvent(QPaintEvent*) {
     const int th = p.fontMetrics().height();
     at(R - 60 - tw, T + (B - T) / 2 - th / 2, points);
 
+    if (row.pending) {
+      // Kept on this computer: the server has not got it yet.
+      p.setFont(rowFont(9));
+      p.setPen(QColor(230, 160, 40));
+      const QString text = "NOT UPLOADED";
+      at(R - 20 - p.fontMetrics().horizontalAdvance(text), T + 4, text);
+      continue;
+    }
     const QPixmap* picture = row.leg.Status == 0   ? &imgWait_
                              : row.leg.Status == 1 ? &imgAcc_
                              : row.leg.Status == 2 ? &imgRej_

@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <cstdio>
+#include <cstdlib>
 
 #include "app/image_button.h"
 #include "app/tf_h.h"
@@ -138,8 +139,14 @@ bool LivePilot::perform(const std::string& word) {
     }
     return true;
   }
+  if (word == "crash") {
+    // As if killed: nothing more is written and nothing is cleaned up.
+    std::fflush(nullptr);
+    std::_Exit(3);
+  }
   InFlightMenu* menu = window_.menu();
-  QAction* choice = word == "repeat"    ? menu->Saylastmessage1
+  QAction* choice = word == "quit"      ? menu->CloseAEROTRACE1
+                    : word == "repeat"    ? menu->Saylastmessage1
                     : word == "text"    ? menu->ext1
                     : word == "speech"  ? menu->Speach1
                     : word == "history" ? menu->MYLEGS1
@@ -162,7 +169,7 @@ bool LivePilot::dismissModal() {
                                   ? box->button(uploadWhenAsked_ ? QMessageBox::Ok
                                                                  : QMessageBox::Cancel)
                                   : box->button(QMessageBox::Ok);
-    uploadWhenAsked_ = false;
+    uploadWhenAsked_ = true;
     if (answer != nullptr) answer->click();
     return true;
   }

@@ -19,7 +19,8 @@ class TfH;
 // action, at its time of the flight, becomes a click on the control or a
 // choice from the menu, as soon as the control can be reached; modal
 // messages are dismissed as soon as they are shown, and "Upload now?" is
-// answered as the action says. Along the way it saves pictures of the screen
+// answered as the action says (any other question OK); quit closes the
+// program from its menu and crash ends it at once, as if killed. Along the way it saves pictures of the screen
 // (the panel before START, the bar in flight, the report, MY LEGS) when a
 // folder is given. After the last row it closes the program.
 class LivePilot : public QObject {
@@ -74,7 +75,8 @@ class LivePilot : public QObject {
   QElapsedTimer clock_;  // real time, for what the eye needs
   std::optional<qint64> startPressedAt_, reportSeenAt_, historyOpenedAt_;
   std::optional<qint64> doneAt_;
-  bool uploadWhenAsked_ = false;
+  // A question that no action answers is answered OK.
+  bool uploadWhenAsked_ = true;
   bool acting_ = false;
 };
 

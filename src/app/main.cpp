@@ -22,6 +22,8 @@
 #include "core/voice.h"
 #include "replay/event_log.h"
 #include "replay/pilot_actions.h"
+#include "replay/replay_options.h"
+#include "store/data_folder.h"
 #include "tours/tours_settings.h"
 
 namespace {
@@ -31,6 +33,7 @@ struct Options {
   QString pilot;
   QString screenshots;
   double timeScale = 1;
+  std::optional<aerotrace::DateTime> clockOrigin;
   bool headless = false;
 };
 
@@ -43,7 +46,8 @@ std::optional<Options> parseOptions(const QApplication& app) {
   const QCommandLineOption screenshots("screenshots", "With --pilot: saves pictures of the screen into DIR.", "DIR");
   const QCommandLineOption timeScale("time-scale", "Runs the clock X times faster than real time, to keep pace with a faster simulator.", "X", "1");
   const QCommandLineOption headless("headless", "Speech and web pages go only to the event log.");
-  parser.addOptions({eventLog, pilot, screenshots, timeScale, headless});
+  const QCommandLineOption clockOrigin("clock-origin", "With --time-scale: the faster clock counts from this UTC instant, so that programs started one after another agree.", "ISO-8601");
+  parser.addOptions({eventLog, pilot, screenshots, timeScale, headless, clockOrigin});
   parser.process(app);
 
   Options o;
@@ -51,6 +55,13 @@ std::optional<Options> parseOptions(const QApplication& app) {
   o.pilot = parser.value(pilot);
   o.screenshots = parser.value(screenshots);
   o.headless = parser.isSet(headless);
+  if (parser.isSet(clockOrigin)) {
+    o.clockOrigin = aerotrace::parseUtcInstant(parser.value(clockOrigin).toStdString());
+    if (!o.clockOrigin) {
+      std::fprintf(stderr, "aerotrace: --clock-origin wants a UTC instant such as 2026-01-01T12:00:00Z\n");
+      return std::nullopt;
+    }
+  }
   bool ok = false;
   o.timeScale = parser.value(timeScale).toDouble(&ok);
   if (!ok || !(o.timeScale > 0) || o.timeScale > 1000) {
@@ -87,8 +98,8 @@ int main(int argc, char** argv) {
   parts.clock = aerotrace::makeSystemClock();
   if (options->timeScale != 1) {
     parts.motionClock = std::move(parts.clock);
-    parts.clock = std::make_unique<aerotrace::ScaledClock>(aerotrace::makeSystemClock(),
-                                                           options->timeScale);
+    parts.clock = std::make_unique<aerotrace::ScaledClock>(
+        aerotrace::makeSystemClock(), options->timeScale, options->clockOrigin);
   }
   const aerotrace::Clock& clock = *parts.clock;
   const std::uint32_t tick0 = clock.tickCount();
@@ -131,6 +142,7 @@ int main(int argc, char** argv) {
   };
   parts.toursUrl = aerotrace::toursUrl();
   parts.airportsPath = "airports.csv";  // in the current folder
+  parts.dataFolder = aerotrace::pilotDataFolder();
   parts.log = heard;
 
   // The main window first: closing it ends the program. It makes the other

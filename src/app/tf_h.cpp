@@ -16,6 +16,7 @@
 #include "monitor/output.h"
 #include "monitor/pilot_identity_steps.h"
 #include "monitor/reader_pass_inputs.h"
+#include "results/outbox_uploads.h"
 #include "results/report_handlers.h"
 #include "results/report_pages.h"
 #include "tours/airport_directory.h"
@@ -66,10 +67,13 @@ TfH::TfH(TfHParts parts, QWidget* parent)
   s_.lastSampleLatitude = 0;
   s_.lastSampleLongitude = 0;
   speechStartUp(s_, parts_.voice);
+  if (parts_.dataFolder) openLocalStore(s_, *parts_.dataFolder);
   driver_ = std::make_unique<QtCycleDriver>(
       [this] {
         setNumberFormat();
         timerHandlerWork(monitor_);
+        // Between passes, as all database work: the outbox's retries.
+        retryWhenDue(*report_);
       },
       // On the worker: the flags are read at its start, between turns.
       [this, inputs = ReaderPassInputs{}]() mutable {
@@ -117,11 +121,28 @@ TfH::TfH(TfHParts parts, QWidget* parent)
   tfMaps_->setCloseHandler([this] { handle([this] { FormClose(*report_); }, "close"); });
   tfMyLegs_->setLoader([this] {
     try {
-      loadHistory(history_, d_, s_.vid, view());
+      std::vector<OutboxLeg> pending;
+      keepWith(s_, view(), [&](LocalStore& store) { pending = store.outbox(); });
+      loadHistory(history_, d_, s_.vid, view(), pending);
     } catch (const std::exception& e) {
       view().showError(e.what());
     }
   });
+  // A kept leg's commands, then the list again.
+  const auto storedLeg = [this](int row) -> std::int64_t {
+    const auto at = static_cast<std::size_t>(row);
+    return row >= 0 && at < history_.storedIds.size() ? history_.storedIds[at] : 0;
+  };
+  tfMyLegs_->setStoredLegHandlers(
+      [this, storedLeg](int row) {
+        const std::int64_t id = storedLeg(row);
+        if (id != 0) handle([this, id] { uploadStoredLeg(*report_, id); tfMyLegs_->reload(); });
+      },
+      [this, storedLeg](int row) {
+        const std::int64_t id = storedLeg(row);
+        if (id != 0) handle([this, id] { discardStoredLeg(*report_, id); tfMyLegs_->reload(); });
+      },
+      [storedLeg](int row) { return storedLeg(row) != 0; });
   tfMyLegs_->setReportPageHandler(
       [this](int row) { ORVANTATOURS1Click(history_, row, *parts_.opener, builtInReportPages()); });
 
@@ -155,6 +176,17 @@ bool TfH::FormShow() {
   driver_->enableTimer();
   switchSetUp(s_);
   loadTourCatalogue(s_, d_, view());
+  // What the local store has to say and send, once the program is up: its
+  // questions and messages are modal, and come between reader passes.
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        handle([this] {
+          tellStoreUnusable(s_, view());
+          afterCatalogueLoad(*report_);
+        });
+      },
+      Qt::QueuedConnection);
   return true;
 }
 

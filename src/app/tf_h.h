@@ -2,7 +2,9 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <filesystem>
 #include <memory>
+#include <optional>
 
 #include "app/leg_panel_widget.h"
 #include "app/main_bar.h"
@@ -42,6 +44,9 @@ struct TfHParts {
   VoiceFactory voice;
   std::string toursUrl;
   std::string airportsPath;  // airports.csv
+  // The pilot's data folder, where the local store is kept; none: no store
+  // (an empty folder is one that could not be told, which the pilot hears of).
+  std::optional<std::filesystem::path> dataFolder;
   // When given, everything shown, spoken or put in the simulator's outbox
   // is also written to it.
   EventLog* log = nullptr;

@@ -21,8 +21,22 @@ TfMyLegs::TfMyLegs(QWidget* parent) : QWidget(parent, Qt::Window) {
   menu_ = new QMenu(this);
   orvantaTours1_ = menu_->addAction("ORVANTA TOURS");
   orvantaTours1_->setObjectName("ORVANTATOURS1");
-  connect(sgMyLegs_, &QWidget::customContextMenuRequested, this,
-          [this](const QPoint& at) { menu_->popup(sgMyLegs_->mapToGlobal(at)); });
+  uploadLeg_ = menu_->addAction("UPLOAD LEG");
+  uploadLeg_->setObjectName("UploadLeg");
+  discardLeg_ = menu_->addAction("DISCARD LEG");
+  discardLeg_->setObjectName("DiscardLeg");
+  connect(sgMyLegs_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+    const bool kept = kept_ && kept_(sgMyLegs_->selectedRow());
+    uploadLeg_->setEnabled(kept);
+    discardLeg_->setEnabled(kept);
+    menu_->popup(sgMyLegs_->mapToGlobal(at));
+  });
+  connect(uploadLeg_, &QAction::triggered, this, [this] {
+    if (uploadStored_) uploadStored_(sgMyLegs_->selectedRow());
+  });
+  connect(discardLeg_, &QAction::triggered, this, [this] {
+    if (discardStored_) discardStored_(sgMyLegs_->selectedRow());
+  });
   connect(orvantaTours1_, &QAction::triggered, this, [this] {
     if (reportPage_) reportPage_(sgMyLegs_->selectedRow());
   });
@@ -31,6 +45,14 @@ TfMyLegs::TfMyLegs(QWidget* parent) : QWidget(parent, Qt::Window) {
   connect(&timer1_, &QTimer::timeout, this, [this] {
     if (load_) load_();
   });
+}
+
+void TfMyLegs::setStoredLegHandlers(std::function<void(int)> upload,
+                                    std::function<void(int)> discard,
+                                    std::function<bool(int)> kept) {
+  uploadStored_ = std::move(upload);
+  discardStored_ = std::move(discard);
+  kept_ = std::move(kept);
 }
 
 void TfMyLegs::open() {

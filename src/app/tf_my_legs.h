@@ -11,9 +11,10 @@
 
 namespace aerotrace {
 
-// "MY LEGS": the pilot's uploaded legs. Opening it (while hidden) shows it
-// and loads the list once, half a second later; "ORVANTA TOURS" opens the
-// tour's report page for the selected row.
+// "MY LEGS": the legs kept in the pilot's local store, then the pilot's
+// uploaded legs. Opening it (while hidden) shows it and loads the list once,
+// half a second later; "ORVANTA TOURS" opens the tour's report page for the
+// selected row, "UPLOAD LEG" and "DISCARD LEG" act on a kept one.
 class TfMyLegs : public QWidget {
   Q_OBJECT
 
@@ -27,12 +28,24 @@ class TfMyLegs : public QWidget {
     reportPage_ = std::move(handler);
   }
 
+  // The commands on a leg kept in the local store: upload it, discard it;
+  // `kept` tells whether a row is one.
+  void setStoredLegHandlers(std::function<void(int row)> upload,
+                            std::function<void(int row)> discard,
+                            std::function<bool(int row)> kept);
+
   // "MY LEGS" from the bar's menu.
   void open();
+  // The list loaded again at once, while the window is open.
+  void reload() {
+    if (isVisible() && load_) load_();
+  }
   void showRows(std::vector<HistoryRow> rows) { sgMyLegs_->setRows(std::move(rows)); }
 
   HistoryGrid* sgMyLegs() const { return sgMyLegs_; }
   QAction* ORVANTATOURS1() const { return orvantaTours1_; }
+  QAction* uploadLeg() const { return uploadLeg_; }
+  QAction* discardLeg() const { return discardLeg_; }
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -42,9 +55,14 @@ class TfMyLegs : public QWidget {
   HistoryGrid* sgMyLegs_;
   QMenu* menu_;
   QAction* orvantaTours1_;
+  QAction* uploadLeg_;
+  QAction* discardLeg_;
   QTimer timer1_;
   std::function<void()> load_;
   std::function<void(int)> reportPage_;
+  std::function<void(int)> uploadStored_;
+  std::function<void(int)> discardStored_;
+  std::function<bool(int)> kept_;
 };
 
 }  // namespace aerotrace

@@ -4,12 +4,19 @@
 
 namespace aerotrace {
 
-ScaledClock::ScaledClock(std::unique_ptr<Clock> base, double factor)
+ScaledClock::ScaledClock(std::unique_ptr<Clock> base, double factor,
+                         std::optional<DateTime> utcOrigin)
     : base_(std::move(base)),
       factor_(factor),
       baseTick0_(base_->tickCount()),
       local0Ms_(toMilliseconds(base_->localNow())),
-      utc0Ms_(toMilliseconds(base_->utcNow())) {}
+      utc0Ms_(toMilliseconds(base_->utcNow())) {
+  if (!utcOrigin) return;
+  const std::int64_t origin = toMilliseconds(*utcOrigin);
+  const std::int64_t scaled = origin + std::llround(static_cast<double>(utc0Ms_ - origin) * factor_);
+  local0Ms_ += scaled - utc0Ms_;
+  utc0Ms_ = scaled;
+}
 
 double ScaledClock::baseElapsedMs() const {
   // Unsigned difference: right across the tick count's wrap.

@@ -72,4 +72,28 @@ TEST(ReplayCommandTest, APlayedFlightIsExitZeroWithTheLogOnStandardOutput) {
             "{\"t\":1.2,\"event\":\"lamp\",\"connected\":false}\n");
 }
 
+// The program closed from its menu plays no later row and exits 0; killed,
+// it exits 3 with what it printed so far, and leaves its data folder as a
+// crash would.
+TEST(ReplayCommandTest, QuitAndCrashEndTheRunAtTheirRow) {
+  const std::string dataDir = tempPath("data");
+  const struct {
+    const char* action;
+    int status;
+  } cases[] = {{"quit", 0}, {"crash", 3}};
+  for (const auto& c : cases) {
+    const ToolRun r = replay("--tours sqlite:/nonexistent/tours.sqlite --data-dir " + dataDir + " " +
+                             flightFile(std::string(c.action) + ".csv",
+                                        std::string("t,sim,action\n0,1,\n1,0,\n1.1,,") +
+                                            c.action + "\n5,1,\n"));
+    EXPECT_EQ(r.status, c.status) << c.action << ": " << r.err;
+    EXPECT_EQ(r.out,
+              "{\"t\":0.2,\"event\":\"lamp\",\"connected\":true}\n"
+              "{\"t\":1.2,\"event\":\"lamp\",\"connected\":false}\n")
+        << c.action;
+    std::ifstream store(dataDir + "/store.sqlite");
+    EXPECT_TRUE(store.good()) << c.action;
+  }
+}
+
 }  // namespace
