@@ -97,7 +97,8 @@ void HistoryGrid::paintEvent(QPaintEvent*) {
       p.setFont(rowFont(9));
       p.setPen(QColor(230, 160, 40));
       const QString text = "NOT UPLOADED";
-      at(R - 20 - p.fontMetrics().horizontalAdvance(text), T + 4, text);
+      // On the line of the fuel, below the points.
+      at(R - 20 - p.fontMetrics().horizontalAdvance(text), T + 2 * h, text);
       continue;
     }
     const QPixmap* picture = row.leg.Status == 0   ? &imgWait_

@@ -192,6 +192,13 @@ oLegDet checkpointOf(const Row& v) {
   return c;
 }
 
+// SQLite takes file names in UTF-8, and the pilot's texts are UTF-8 bytes;
+// string() would give the Windows code page.
+std::string utf8(const std::filesystem::path& p) {
+  const std::u8string text = p.u8string();
+  return std::string(text.begin(), text.end());
+}
+
 std::string placeholders(std::size_t n) {
   std::string s;
   for (std::size_t i = 0; i < n; ++i) s += i ? ", ?" : "?";
@@ -236,12 +243,12 @@ std::unique_ptr<LocalStore> LocalStore::open(const std::filesystem::path& folder
   if (folder.empty()) throw StoreUnusable("no data folder is known (set AEROTRACE_DATA_DIR)");
   std::error_code ec;
   std::filesystem::create_directories(folder, ec);
-  if (ec) throw StoreUnusable("the folder " + folder.string() + " cannot be made: " + ec.message());
+  if (ec) throw StoreUnusable("the folder " + utf8(folder) + " cannot be made: " + ec.message());
   const std::filesystem::path file = folder / kFileName;
-  const std::string shown = file.string();
+  const std::string shown = utf8(file);
   std::unique_ptr<db::Driver> driver;
   try {
-    driver = db::openOwnSqliteFile(file.string());
+    driver = db::openOwnSqliteFile(shown);
   } catch (const db::SqliteOpenError& e) {
     switch (e.reason()) {
       case db::SqliteOpenError::Reason::NotADatabase:
