@@ -33,7 +33,7 @@ function(aerotrace_test target)
   cmake_parse_arguments(ARG "QT" "" "SOURCES;DEPENDS;LABELS" ${ARGN})
   add_executable(${target} ${ARG_SOURCES})
   aerotrace_defaults(${target})
-  set(props TIMEOUT 120)
+  set(props TIMEOUT 120 ${AEROTRACE_TEST_SANITIZER_PROPS})
   if(ARG_QT)
     # Widget tests bring their own main (a QApplication) and run headless.
     target_link_libraries(${target} PRIVATE ${ARG_DEPENDS} Qt6::Test GTest::gtest)

@@ -1,20 +1,21 @@
 #include "app/qt_cycle_driver.h"
 
-#include <QMetaObject>
 #include <algorithm>
 #include <utility>
 
 namespace aerotrace {
 
-QtCycleDriver::QtCycleDriver(std::function<void()> tick, Pass pass,
+QtCycleDriver::QtCycleDriver(std::function<void()> tick, Inputs inputs, Pass pass,
                              std::function<void(const std::string&)> speak, QObject* parent)
     : QObject(parent),
+      inputs_(std::move(inputs)),
       pass_(std::move(pass)),
       cycle_({std::move(tick), [this] { launch(); }, std::move(speak)}) {
   elapsed_.start();
   timer_.setSingleShot(true);
   timer_.setTimerType(Qt::PreciseTimer);
   connect(&timer_, &QTimer::timeout, this, &QtCycleDriver::fire);
+  connect(this, &QtCycleDriver::passFinished, this, &QtCycleDriver::ended, Qt::QueuedConnection);
 }
 
 QtCycleDriver::~QtCycleDriver() {
@@ -46,16 +47,20 @@ void QtCycleDriver::whenNoPass(std::function<void()> action, std::string_view on
 
 void QtCycleDriver::launch() {
   if (worker_.joinable()) worker_.join();
-  worker_ = std::thread([this] {
-    ReaderPassResult result = pass_();
-    QMetaObject::invokeMethod(
-        this, [this, result = std::move(result)]() mutable { ended(std::move(result)); },
-        Qt::QueuedConnection);
+  // Taken here, between turns: the window thread may change the state while
+  // the pass runs (the show handling's switches, for one).
+  const ReaderPassInputs inputs = inputs_ ? inputs_() : ReaderPassInputs{};
+  worker_ = std::thread([this, inputs] {
+    result_ = pass_(inputs);
+    emit passFinished();
   });
 }
 
-void QtCycleDriver::ended(ReaderPassResult result) {
+void QtCycleDriver::ended() {
+  // The join orders the worker's writes (the result, the flight-data block)
+  // before everything the window thread does next.
   if (worker_.joinable()) worker_.join();
+  const ReaderPassResult result = std::exchange(result_, {});
   cycle_.passEnded(now(), result);
   // Handlers held back during the pass run before the next tick can.
   auto deferred = std::exchange(deferred_, {});

@@ -17,15 +17,19 @@ namespace aerotrace {
 // the window thread, and each reader pass runs on a worker thread of its own
 // whose end is handed back to the window thread. Handlers that touch what a
 // pass writes (the simulator outbox, the load extremes) go through
-// whenNoPass(), so window thread and pass keep strict turns.
+// whenNoPass(), so window thread and pass keep strict turns. What the pass
+// reads of the window's state is taken on the window thread as it starts,
+// and its result is read only after its thread has been joined.
 class QtCycleDriver : public QObject {
   Q_OBJECT
 
  public:
+  // Runs on the window thread as a pass starts.
+  using Inputs = std::function<ReaderPassInputs()>;
   // Runs on the worker; it may touch only the flight-data block.
-  using Pass = std::function<ReaderPassResult()>;
+  using Pass = std::function<ReaderPassResult(const ReaderPassInputs&)>;
 
-  QtCycleDriver(std::function<void()> tick, Pass pass,
+  QtCycleDriver(std::function<void()> tick, Inputs inputs, Pass pass,
                 std::function<void(const std::string&)> speak, QObject* parent = nullptr);
   ~QtCycleDriver() override;
 
@@ -51,17 +55,24 @@ class QtCycleDriver : public QObject {
   // follows it.
   void followCycle() { schedule(); }
 
+ signals:
+  // From the worker, as its pass ends; queued to ended() on the window
+  // thread. A signal, so that what crosses the threads is Qt's own event.
+  void passFinished();
+
  private:
   void launch();
-  void ended(ReaderPassResult result);
+  void ended();
   void schedule();
   void fire();
 
+  Inputs inputs_;
   Pass pass_;
   MonitorCycle cycle_;
   QTimer timer_;  // Timer1
   QElapsedTimer elapsed_;
   std::thread worker_;
+  ReaderPassResult result_;  // the worker's until it is joined
   struct Deferred {
     std::string once;
     std::function<void()> action;

@@ -75,11 +75,9 @@ TfH::TfH(TfHParts parts, QWidget* parent)
         // Between passes, as all database work: the outbox's retries.
         retryWhenDue(*report_);
       },
-      // On the worker: the flags are read at its start, between turns.
-      [this, inputs = ReaderPassInputs{}]() mutable {
-        inputs = readerPassInputs(s_);
-        return pass_.Execute(s_.flightData, inputs);
-      },
+      [this] { return readerPassInputs(s_); },
+      // On the worker: the flight-data block is all it touches.
+      [this](const ReaderPassInputs& inputs) { return pass_.Execute(s_.flightData, inputs); },
       [this](const std::string& text) { speakText(s_, text); }, this);
   monitor_.disableTimer = [this] { driver_->disableTimer(); };
   report_ = std::make_unique<ReportContext>(

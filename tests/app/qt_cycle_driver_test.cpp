@@ -19,6 +19,7 @@ TEST(QtCycleDriverTest, TicksAndWorkerPassesTakeTurns) {
   std::atomic<int> overlaps{0};
   std::vector<std::string> events;
   std::vector<std::thread::id> speakers;
+  std::vector<std::thread::id> inputReaders;
   int ticks = 0;
   QtCycleDriver driver(
       [&] {
@@ -26,7 +27,15 @@ TEST(QtCycleDriverTest, TicksAndWorkerPassesTakeTurns) {
         events.push_back("tick");
         ++ticks;
       },
+      // What the pass reads of the state is taken before it starts, on the
+      // window thread, never while the state may change under it.
       [&] {
+        EXPECT_FALSE(inPass);
+        inputReaders.push_back(std::this_thread::get_id());
+        return ReaderPassInputs{true, false};
+      },
+      [&](const ReaderPassInputs& inputs) {
+        EXPECT_TRUE(inputs.legActive);
         inPass = true;
         EXPECT_NE(std::this_thread::get_id(), window);
         std::this_thread::sleep_for(std::chrono::milliseconds(15));
@@ -46,6 +55,8 @@ TEST(QtCycleDriverTest, TicksAndWorkerPassesTakeTurns) {
   EXPECT_TRUE(QTest::qWaitFor([&] { return !driver.passRunning(); }, 5000));
   EXPECT_EQ(overlaps, 0);
   EXPECT_EQ(speakers, std::vector<std::thread::id>(speakers.size(), window));
+  ASSERT_GE(inputReaders.size(), 3u);
+  EXPECT_EQ(inputReaders, std::vector<std::thread::id>(inputReaders.size(), window));
   // Each pass speaks its warning before the next tick.
   ASSERT_GE(events.size(), 4u);
   EXPECT_EQ(events[0], "Slew mode not allowed.");
@@ -58,8 +69,8 @@ TEST(QtCycleDriverTest, HandlersDuringAPassWaitForItsEnd) {
   std::vector<std::string> order;
   bool released = false;
   QtCycleDriver* self = nullptr;
-  QtCycleDriver driver([&] { order.push_back("tick"); },
-                       [&] {
+  QtCycleDriver driver([&] { order.push_back("tick"); }, {},
+                       [&](const ReaderPassInputs&) {
                          inPass = true;
                          std::this_thread::sleep_for(std::chrono::milliseconds(60));
                          inPass = false;
@@ -92,7 +103,8 @@ TEST(QtCycleDriverTest, HandlersDuringAPassWaitForItsEnd) {
 
 TEST(QtCycleDriverTest, ATimerArmedOnTheCycleItselfIsFollowed) {
   int ticks = 0;
-  QtCycleDriver driver([&] { ++ticks; }, [] { return ReaderPassResult{}; }, {});
+  QtCycleDriver driver([&] { ++ticks; }, {},
+                       [](const ReaderPassInputs&) { return ReaderPassResult{}; }, {});
   // Nothing runs: no pass was started and Timer1 is off.
   QTest::qWait(250);
   ASSERT_EQ(ticks, 0);
