@@ -91,10 +91,9 @@ void openLocalStore(TfHState& s, const std::filesystem::path& folder) {
   try {
     k.store = LocalStore::open(folder);
     k.toResume = k.store->readJournal();
-  } catch (const StoreUnusable& e) {
-    k.store.reset();
-    k.unusable = e.what();
   } catch (const std::exception& e) {
+    // StoreUnusable says why in the pilot's words; a journal that cannot be
+    // read says what the database said.
     k.store.reset();
     k.unusable = e.what();
   }

@@ -288,21 +288,42 @@ TEST_F(StoreFlightTest, QuitDuringALegKeepsItForTheNextStart) {
   EXPECT_EQ(second.named("upload").size(), 1u);
 }
 
-TEST_F(StoreFlightTest, AStoreFileThatIsNotADatabaseIsReportedOnceAndLeftAlone) {
+// A store the program cannot use is reported once, left as it is, and the
+// program flies and uploads as it always did.
+TEST_F(StoreFlightTest, AStoreItCannotUseIsReportedOnceAndLeftAlone) {
   std::filesystem::create_directories(data_.path());
   const auto file = data_.path() / LocalStore::kFileName;
-  { std::ofstream(file) << "not a database, but the pilot's notes\n"; }
-  PlayedReplay r = fly(arrivalThen("165,,,,,,,,,,,upload\n170,,,,,,,,,,,\n"));
-  const auto messages = r.texts("message");
-  ASSERT_FALSE(messages.empty());
-  EXPECT_EQ(messages[0], "The local store cannot be used: " + file.string() + " is not a database");
-  EXPECT_EQ(std::count_if(messages.begin(), messages.end(),
-                          [](const std::string& m) { return m.starts_with("The local store"); }),
-            1);
-  // The program goes on as before: the leg is flown and uploaded.
-  ASSERT_EQ(r.named("upload").size(), 1u);
-  EXPECT_EQ(r.named("upload")[0]["ok"], true);
-  EXPECT_EQ(readFile(file), "not a database, but the pilot's notes\n");
+  const struct {
+    const char* name;
+    std::string reason;
+  } cases[] = {{"a text file", " is not a database"},
+               {"held by another copy", " is in use by another copy of Aerotrace"}};
+  for (const auto& c : cases) {
+    std::filesystem::remove_all(data_.path());
+    std::filesystem::create_directories(data_.path());
+    std::unique_ptr<LocalStore> other;
+    if (c.reason.find("in use") != std::string::npos) {
+      other = LocalStore::open(data_.path());
+      other->writeJournal(JournalRecord{}, true);
+    } else {
+      std::ofstream(file) << "not a database, but the pilot's notes\n";
+    }
+    const std::string before = readFile(file);
+    PlayedReplay r = fly(arrivalThen("165,,,,,,,,,,,upload\n170,,,,,,,,,,,\n"));
+    const auto messages = r.texts("message");
+    ASSERT_FALSE(messages.empty()) << c.name;
+    EXPECT_EQ(messages[0], "The local store cannot be used: " + file.string() + c.reason) << c.name;
+    EXPECT_EQ(std::count_if(messages.begin(), messages.end(),
+                            [](const std::string& m) { return m.starts_with("The local store"); }),
+              1)
+        << c.name;
+    ASSERT_EQ(r.named("upload").size(), 1u) << c.name;
+    EXPECT_EQ(r.named("upload")[0]["ok"], true) << c.name;
+    EXPECT_EQ(readFile(file), before) << c.name;
+    if (other) {
+      EXPECT_TRUE(other->readJournal()) << c.name;
+    }
+  }
 }
 
 }  // namespace
