@@ -13,6 +13,7 @@ namespace {
 struct LegStory {
   std::int64_t legId = 0;
   double startedAt = 0;
+  bool resumed = false;  // started in an earlier run, resumed in this one
   bool abandoned = false;
   std::optional<EventJson> report;  // the last one
   std::optional<EventJson> upload;  // the last attempt
@@ -30,7 +31,8 @@ std::string seconds(double t) {
 }
 
 void tell(std::string& out, const LegStory& leg) {
-  out += "Leg " + std::to_string(leg.legId) + ", started at " + seconds(leg.startedAt) + "\n";
+  out += "Leg " + std::to_string(leg.legId) + (leg.resumed ? ", resumed at " : ", started at ") +
+         seconds(leg.startedAt) + "\n";
   if (!leg.report) {
     out += leg.abandoned ? "  abandoned: fuel was added in flight\n"
                          : "  not ended: the flight stopped before the destination\n";
@@ -69,9 +71,9 @@ std::string legSummary(const std::vector<std::string>& lines) {
     const EventJson e = EventJson::parse(line, nullptr, false);
     if (!e.is_object()) continue;
     const std::string event = text(e, "event");
-    if (event == "start") {
-      legs.push_back(
-          {e.value("leg", std::int64_t{0}), e.value("t", 0.0), false, std::nullopt, std::nullopt});
+    if (event == "start" || event == "resume") {
+      legs.push_back({e.value("leg", std::int64_t{0}), e.value("t", 0.0), event == "resume", false,
+                      std::nullopt, std::nullopt});
     } else if (legs.empty()) {
       continue;
     } else if (event == "abandon") {

@@ -19,6 +19,7 @@ TEST(LegSummaryTest, TellsEachLegFromItsStartToItsReportOrItsEnd) {
       R"({"t":92.0,"event":"upload","ok":false})",
       R"({"t":93.0,"event":"upload","ok":true,"legRdyId":7,"try":2,"trackRows":9})",
       R"({"t":95.0,"event":"start","leg":2})",
+      R"({"t":4.0,"event":"resume","leg":3})",
   };
   EXPECT_EQ(legSummary(log),
             "Leg 1, started at 5.0 s\n"
@@ -31,6 +32,8 @@ TEST(LegSummaryTest, TellsEachLegFromItsStartToItsReportOrItsEnd) {
             "  Verdict: not enough points (\"Not enough points. Try again.\")\n"
             "  Uploaded: result 7, try 2, 9 track samples\n"
             "Leg 2, started at 95.0 s\n"
+            "  not ended: the flight stopped before the destination\n"
+            "Leg 3, resumed at 4.0 s\n"
             "  not ended: the flight stopped before the destination\n");
   EXPECT_EQ(legSummary({R"({"t":0.2,"event":"lamp","connected":true})"}), "No leg was started.\n");
 }
