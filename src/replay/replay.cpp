@@ -4,6 +4,7 @@
 
 #include "core/clock.h"
 #include "core/recording_voice.h"
+#include "monitor/airport_list_step.h"
 #include "monitor/announcements.h"
 #include "monitor/leg_panel.h"
 #include "monitor/monitor_context.h"
@@ -128,8 +129,8 @@ Replay::Outcome Replay::run() {
   s.fuelUnit = 0;
   MemoryVidStore vids(p.options.vid);
   readVidAtStart(s, vids);
-  s.airports = AirportDirectory::load(p.options.airportsPath.empty() ? demoAirportsPath()
-                                                                     : p.options.airportsPath);
+  loadAirportsAtStart(
+      s, p.options.airportsPath.empty() ? demoAirportsPath() : p.options.airportsPath, p.log);
   if (!vidReadyOrClosing(s, p.log)) return Outcome::Closed;
   p.stepped.cycle().enableTimer(p.stepped.now());
   switchSetUp(s);
