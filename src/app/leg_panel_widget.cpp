@@ -77,6 +77,16 @@ LegPanelWidget::LegPanelWidget(QWidget* parent) : QWidget(parent) {
   imgStartFl_->setObjectName("imgStartFl");
   imgStartFl_->setToolTip("Start LEG");
   imgStartFl_->move(347, 321);
+  // The caption sits over the right part of the start picture, which leaves
+  // it clear; a press on it is a press on START.
+  startCaption_ = caption("START FLIGHT", 382, 321);
+  startCaption_->setObjectName("lblStartFl");
+  startCaption_->setWordWrap(true);
+  startCaption_->setFont(look::font(10, true));
+  startCaption_->setStyleSheet("color: white;");
+  startCaption_->setGeometry(382, 321, 40, 32);
+  startCaption_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  startCaption_->setAttribute(Qt::WA_TransparentForMouseEvents);
   pnlOverl_ = new QLabel("FUEL OVERLOAD", this);
   pnlOverl_->setObjectName("pnlOverl");
   pnlOverl_->setGeometry(332, 319, 91, 37);
@@ -140,6 +150,7 @@ void LegPanelWidget::showLegDisplay(const LegDisplay& d) {
   label13_->setText(toQt(d.totalPoints));
   memo1_->setPlainText(toQt(d.route));
   imgStartFl_->setVisible(d.startVisible);
+  startCaption_->setVisible(d.startVisible);
   pnlOverl_->setVisible(d.overloadVisible);
 }
 

@@ -63,6 +63,7 @@ class LegPanelWidget : public QWidget {
   ImageButton* imLegL_;
   ImageButton* imgLegR_;
   ImageButton* imgStartFl_;
+  QLabel* startCaption_;  // "START FLIGHT"
   QLabel* pnlOverl_;
 };
 

@@ -46,6 +46,13 @@ bool MainBar::eventFilter(QObject* watched, QEvent* event) {
 
 InFlightMenu::InFlightMenu(QWidget* parent) : QMenu(parent) {
   setObjectName("puInFlMenu");
+  // The program's dark look, on the submenu too: the white icons would
+  // vanish on a light system menu (Windows draws its menus white).
+  setStyleSheet(
+      "QMenu { background: rgb(48, 48, 48); color: white; border: 1px solid rgb(80, 80, 80); }"
+      " QMenu::item:selected { background: rgb(80, 80, 80); }"
+      " QMenu::item:disabled { color: rgb(160, 160, 160); }"
+      " QMenu::separator { height: 1px; background: rgb(80, 80, 80); margin: 3px 6px; }");
   Message1 = addMenu(QIcon(":/artwork/menu-message.png"), "Message");
   Message1->setObjectName("Message1");
   Saylastmessage1 = Message1->addAction("Repeat last message");

@@ -9,6 +9,7 @@
 #include "app/qt_text.h"
 #include "app/window_look.h"
 #include "app/window_move.h"
+#include "monitor/airport_list_step.h"
 #include "monitor/announcements.h"
 #include "monitor/leg_panel.h"
 #include "monitor/leg_start.h"
@@ -19,7 +20,6 @@
 #include "results/outbox_uploads.h"
 #include "results/report_handlers.h"
 #include "results/report_pages.h"
-#include "tours/airport_directory.h"
 
 namespace aerotrace {
 namespace {
@@ -168,7 +168,7 @@ bool TfH::FormShow() {
   move(QCursor::pos());
   s_.fuelUnit = 0;
   readVidAtStart(s_, *parts_.vids);
-  s_.airports = AirportDirectory::load(parts_.airportsPath);
+  loadAirportsAtStart(s_, parts_.airportsPath, view());
   if (s_.vid.size() != 6) tfVid_->exec();
   if (!vidReadyOrClosing(s_, view())) return false;
   driver_->enableTimer();

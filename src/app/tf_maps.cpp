@@ -105,11 +105,14 @@ void TfMaps::showReport(const LegReport& r, const QPoint& barTopLeft) {
   value("lblGMax")->setText(toQt(r.gMax));
   value("lblGTouch")->setText(toQt(r.gTouch));
   sgRes_->setRows(r.rows);
-  // The grid takes the new row count half a second after the show.
+  // A new leg's checkpoints start from the first; the grid takes their
+  // count half a second after the show.
+  sgRes_->selectRow(0);
   pendingRows_ = static_cast<int>(r.rows.size());
   move(barTopLeft);
   show();
   raise();
+  sgRes_->setFocus();  // the keys scroll the checkpoints
   timer1_.start();
 }
 

@@ -65,6 +65,7 @@ void TfMyLegs::open() {
     move(screen->availableGeometry().center() - rect().center());
   }
   show();
+  sgMyLegs_->setFocus();  // the keys scroll the legs
   timer1_.start();
 }
 

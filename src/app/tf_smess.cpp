@@ -1,6 +1,8 @@
 #include "app/tf_smess.h"
 
+#include <QFontMetrics>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QScreen>
 
 #include "app/qt_text.h"
@@ -19,7 +21,8 @@ TfSMess::TfSMess(QWidget* parent) : QDialog(parent) {
   panel1_->setObjectName("Panel1");
   panel1_->setGeometry(0, 0, width(), TitleStrip::kHeight);
 
-  // A fixed box: a longer message is cut at its bottom, the window never grows.
+  // A fixed box: the window never grows; a longer message is cut at the
+  // label's bottom (see showMessage).
   lblInfo_ = new QLabel(this);
   lblInfo_->setObjectName("lblInfo");
   lblInfo_->setGeometry((width() - 273) / 2, 56, 273, 110);
@@ -41,10 +44,25 @@ void TfSMess::showMessage(const std::string& text) {
   QString shown = toQt(text);
   shown.replace("\r\n", "\n").replace('\r', '\n');
   lblInfo_->setText(shown);
+  // Centred while it fits; a message that does not fit starts at the top,
+  // so that its beginning is read and only its end is cut.
+  const QRect fitted = QFontMetrics(lblInfo_->font())
+                           .boundingRect(QRect(0, 0, lblInfo_->width(), 100000),
+                                         Qt::AlignHCenter | Qt::TextWordWrap, shown);
+  lblInfo_->setAlignment(Qt::AlignHCenter |
+                         (fitted.height() > lblInfo_->height() ? Qt::AlignTop : Qt::AlignVCenter));
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     move(screen->geometry().center() - rect().center());
   }
   exec();
+}
+
+void TfSMess::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
 }
 
 }  // namespace aerotrace

@@ -24,6 +24,10 @@ class TfSMess : public QDialog {
   ImageButton* Image1() const { return image1_; }
   TitleStrip* Panel1() const { return panel1_; }
 
+ protected:
+  // Enter is OK.
+  void keyPressEvent(QKeyEvent* event) override;
+
  private:
   TitleStrip* panel1_;
   QLabel* lblInfo_;

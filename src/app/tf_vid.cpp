@@ -1,6 +1,7 @@
 #include "app/tf_vid.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QScreen>
 
 #include "app/window_look.h"
@@ -51,6 +52,14 @@ void TfVID::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   edit1_->clear();
   edit1_->setFocus();
+}
+
+void TfVID::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    confirm();
+    return;
+  }
+  QDialog::keyPressEvent(event);
 }
 
 void TfVID::confirm() {

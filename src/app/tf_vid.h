@@ -30,6 +30,8 @@ class TfVID : public QDialog {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  // Enter is OK, also while typing in the field.
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void confirm();

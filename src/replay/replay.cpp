@@ -6,6 +6,7 @@
 
 #include "core/clock.h"
 #include "core/recording_voice.h"
+#include "monitor/airport_list_step.h"
 #include "monitor/announcements.h"
 #include "monitor/leg_panel.h"
 #include "monitor/monitor_context.h"
@@ -157,8 +158,8 @@ Replay::Outcome Replay::run() {
   s.fuelUnit = 0;
   MemoryVidStore vids(p.options.vid);
   readVidAtStart(s, vids);
-  s.airports = AirportDirectory::load(p.options.airportsPath.empty() ? demoAirportsPath()
-                                                                     : p.options.airportsPath);
+  loadAirportsAtStart(
+      s, p.options.airportsPath.empty() ? demoAirportsPath() : p.options.airportsPath, p.log);
   if (!vidReadyOrClosing(s, p.log)) return Outcome::Closed;
   tellStoreUnusable(s, p.log);
   p.stepped.cycle().enableTimer(p.stepped.now());

@@ -96,5 +96,34 @@ TEST(LegPanelWidgetTest, ArrowsAndStartReportTheirPresses) {
   EXPECT_EQ(start.count(), 1);
 }
 
+TEST(LegPanelWidgetTest, StartFlightStandsBesideStartAndAPressOnItStarts) {
+  QWidget host;
+  host.resize(431, 365);
+  LegPanelWidget panel(&host);
+  LegDisplay d;
+  d.startVisible = true;
+  panel.showLegDisplay(d);
+  host.show();
+  auto* caption = panel.findChild<QLabel*>("lblStartFl");
+  ASSERT_NE(caption, nullptr);
+  EXPECT_EQ(caption->text(), "START FLIGHT");
+  EXPECT_TRUE(caption->isVisible());
+  const QRect start = panel.findChild<QWidget*>("imgStartFl")->geometry();
+  EXPECT_TRUE(QRect(344, 319, 79, 37).contains(caption->geometry())) << "in START's box";
+  EXPECT_TRUE(start.intersects(caption->geometry()));
+
+  // Through the window system, as the pilot presses: the caption lets the
+  // press through to START under it.
+  QSignalSpy started(&panel, &LegPanelWidget::startPressed);
+  QTest::mouseClick(host.windowHandle(), Qt::LeftButton, {},
+                    caption->mapTo(&host, caption->rect().center()));
+  EXPECT_EQ(started.count(), 1);
+
+  d.startVisible = false;
+  d.overloadVisible = true;
+  panel.showLegDisplay(d);
+  EXPECT_FALSE(caption->isVisible()) << "no caption without its control";
+}
+
 }  // namespace
 }  // namespace aerotrace

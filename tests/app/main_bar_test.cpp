@@ -38,6 +38,22 @@ TEST(MainBarTest, MenuItemsInOrderWithSeparatorsAndChecks) {
   EXPECT_FALSE(menu.Speach1->isChecked());
 }
 
+// The icons are white: the menus must be dark whatever the system's look,
+// or the icons vanish on a light one.
+TEST(MainBarTest, TheMenusAreDarkUnderTheirWhiteIcons) {
+  QWidget window;
+  InFlightMenu menu(&window);
+  for (QMenu* m : {static_cast<QMenu*>(&menu), menu.Message1}) {
+    m->ensurePolished();
+    m->adjustSize();
+    const QImage drawn = m->grab().toImage();
+    ASSERT_FALSE(drawn.isNull());
+    EXPECT_EQ(QColor(drawn.pixel(drawn.width() - 4, 3)), QColor(48, 48, 48)) << m->objectName().toStdString();
+  }
+  const QImage icon = menu.MYLEGS1->icon().pixmap(16, 16).toImage();
+  EXPECT_EQ(QColor(icon.pixel(7, 3)), QColor(Qt::white)) << "the icon drawn on it";
+}
+
 TEST(MainBarTest, OnlyTheBarAndThePanelInsideTheWindowAreVisible) {
   const QRect bar(0, 0, 71, 20);
   // Collapsed, panel at home above the window.

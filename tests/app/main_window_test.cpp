@@ -5,6 +5,9 @@
 
 #include <QLabel>
 #include <QTest>
+#include <QTimer>
+#include <filesystem>
+#include <vector>
 
 #include "window_rig.h"
 
@@ -53,6 +56,35 @@ TEST_F(MainWindowTest, TheMenuShowsTheSwitchesAndRepeatSpeaks) {
   EXPECT_TRUE(
       QTest::qWaitFor([&] { return window.state().lastMessage.Text == "No last message"; }, 5000));
   EXPECT_FALSE(window.state().flightData.simTextPending) << "text is off";
+}
+
+TEST_F(MainWindowTest, AnAirportListThatCannotBeReadIsToldOnceAndTheStartGoesOn) {
+  // A folder where the file should be; as root no permission bit keeps a
+  // file from being read, so the folder stands for both.
+  const std::filesystem::path folder =
+      std::filesystem::temp_directory_path() / ("aerotrace-airports-" + std::to_string(::getpid()));
+  std::filesystem::create_directories(folder / "airports.csv");
+  TfHParts p = parts("123456");
+  p.airportsPath = (folder / "airports.csv").string();
+  TfH window(std::move(p));
+  std::vector<QString> shown;
+  QTimer dismisser;
+  QObject::connect(&dismisser, &QTimer::timeout, [&] {
+    if (!window.messages()->isVisible()) return;
+    shown.push_back(window.messages()->lblInfo()->text());
+    window.messages()->accept();
+  });
+  dismisser.start(20);
+  window.show();
+  EXPECT_TRUE(window.FormShow());
+  EXPECT_EQ(shown, std::vector<QString>{"airports.csv cannot be read"});
+  EXPECT_TRUE(window.state().airports.empty());
+  EXPECT_TRUE(window.state().textEnabled) << "the start went on";
+  // Parked at Innsbruck, but with no airport known no panel comes out.
+  QTest::qWait(500);
+  EXPECT_LT(window.tmLeg()->y(), 0);
+  EXPECT_EQ(shown.size(), 1u);
+  std::filesystem::remove_all(folder);
 }
 
 }  // namespace

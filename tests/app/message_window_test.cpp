@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -39,6 +40,57 @@ TEST(MessageWindowTest, ALongMessageIsCutNotGrown) {
   EXPECT_EQ(window.size(), QSize(328, 236));
   EXPECT_EQ(window.lblInfo()->size(), QSize(273, 110));
   EXPECT_TRUE(window.lblInfo()->wordWrap());
+}
+
+// Too long for the label: its beginning is shown and its end is cut, not
+// both ends.
+TEST(MessageWindowTest, AMessageTooLongForTheLabelShowsItsBeginning) {
+  QString lines;
+  for (int i = 1; i <= 12; ++i) lines += QString("Line %1\n").arg(i);
+  TfSMess window;
+  QImage longShown;
+  QTimer::singleShot(0, &window, [&] {
+    longShown = window.lblInfo()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    window.accept();
+  });
+  window.showMessage(lines.toStdString());
+
+  // The first lines alone, drawn from the label's top in the same label.
+  QLabel firstLines(lines.section('\n', 0, 1));
+  firstLines.setFont(window.lblInfo()->font());
+  firstLines.setStyleSheet(window.lblInfo()->styleSheet());
+  firstLines.setPalette(window.lblInfo()->palette());
+  firstLines.setWordWrap(true);
+  firstLines.setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  firstLines.setFixedSize(window.lblInfo()->size());
+  const QImage expected = firstLines.grab().toImage().convertToFormat(QImage::Format_RGB32);
+  const int top = firstLines.fontMetrics().lineSpacing() * 2;
+  ASSERT_NE(expected.copy(0, 0, expected.width(), top),
+            expected.copy(0, expected.height() - top, expected.width(), top))
+      << "the first lines are drawn there";
+  EXPECT_EQ(longShown.copy(0, 0, longShown.width(), top), expected.copy(0, 0, expected.width(), top));
+
+  // A message that fits stays in the label's middle.
+  QTimer::singleShot(0, &window, [&] { window.accept(); });
+  window.showMessage("No connection with server");
+  EXPECT_TRUE(window.lblInfo()->alignment() & Qt::AlignVCenter);
+}
+
+TEST(MessageWindowTest, EnterIsOk) {
+  TfSMess window;
+  for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+    bool shown = false;
+    bool closedByKey = false;
+    QTimer::singleShot(0, &window, [&] {
+      shown = window.isVisible();
+      QTest::keyClick(&window, key);
+      closedByKey = !window.isVisible();
+      if (!closedByKey) window.accept();  // end the wait all the same
+    });
+    window.showMessage("INCORRECT");
+    EXPECT_TRUE(shown);
+    EXPECT_TRUE(closedByKey) << key;
+  }
 }
 
 TEST(MessageWindowTest, Latin1BytesShowAsTheirLetters) {

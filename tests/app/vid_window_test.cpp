@@ -62,6 +62,28 @@ TEST(VidWindowTest, AcceptsAndStoresOrRefusesWithIncorrect) {
   }
 }
 
+TEST(VidWindowTest, EnterInTheFieldIsOk) {
+  std::string vid;
+  MemoryVidStore store;
+  std::vector<std::string> messages;
+  TfVID window(vid, store, [&](const std::string& m) { messages.push_back(m); });
+  bool openAfterWrongEnter = false;
+  QTimer::singleShot(0, &window, [&] {
+    QTest::keyClicks(window.Edit1(), "12345");
+    QTest::keyClick(window.Edit1(), Qt::Key_Return);
+    openAfterWrongEnter = window.isVisible();
+    window.Edit1()->clear();
+    QTest::keyClicks(window.Edit1(), "654321");
+    QTest::keyClick(window.Edit1(), Qt::Key_Enter);
+    if (window.isVisible()) QTest::mouseClick(window.Image2(), Qt::LeftButton);  // end the wait
+  });
+  window.exec();
+  EXPECT_TRUE(openAfterWrongEnter);
+  EXPECT_EQ(messages, std::vector<std::string>{"INCORRECT"});
+  EXPECT_EQ(vid, "654321");
+  EXPECT_EQ(store.read(), "654321");
+}
+
 TEST(VidWindowTest, HoldsSixCharactersAndCloseChangesNothing) {
   std::string vid = "old";
   MemoryVidStore store;

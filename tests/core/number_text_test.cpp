@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cstdio>
+#include <string>
 #include <limits>
 
 namespace aerotrace {
@@ -57,13 +59,24 @@ TEST(NumberTextTest, FixedPatterns) {
 }
 
 TEST(NumberTextTest, DecimalPointWhateverTheLocale) {
-  // A comma-decimal locale must not leak into the texts; skip only the
-  // locale switch when the machine lacks it, not the check.
+  // A comma-decimal locale must not leak into the texts. scripts/setup makes
+  // the Linux one; Windows knows it by its own name.
   const char* old = std::setlocale(LC_ALL, nullptr);
   const std::string saved = old ? old : "C";
-  std::setlocale(LC_ALL, "de_DE.UTF-8");
+  bool switched = false;
+  for (const char* name : {"de_DE.UTF-8", "German_Germany.1252"}) {
+    if (std::setlocale(LC_ALL, name) != nullptr) {
+      switched = true;
+      break;
+    }
+  }
+  ASSERT_TRUE(switched) << "no comma-decimal locale on this machine (scripts/setup makes one)";
+  char cText[16];
+  std::snprintf(cText, sizeof cText, "%.1f", 1.5);
+  EXPECT_STREQ(cText, "1,5") << "the C library's own texts follow the locale";
   EXPECT_EQ(formatFixed(1.5, 1), "1.5");
   EXPECT_EQ(formatFixed(-2.25, 3), "-2.250");
+  EXPECT_EQ(formatFixed(1234567.25, 2), "1234567.25");
   std::setlocale(LC_ALL, saved.c_str());
 }
 

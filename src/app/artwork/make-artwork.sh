@@ -11,9 +11,10 @@ grey='#a0a0a0'
 # Leg arrows, 38 x 36.
 convert -size 38x36 xc:none -fill "$teal" -draw "polygon 26,6 10,18 26,30" arrow-left.png
 convert -size 38x36 xc:none -fill "$teal" -draw "polygon 12,6 28,18 12,30" arrow-right.png
-# START, 73 x 32.
-convert -size 73x32 xc:none -fill '#2e7d32' -draw "roundrectangle 0,0 72,31 6,6" \
-  -font "$font" -pointsize 13 -fill "$white" -gravity center -annotate +0+0 START start.png
+# START, 73 x 32: a go button on the left; the panel's "START FLIGHT"
+# caption stands over the clear right part.
+convert -size 73x32 xc:none -fill '#2e7d32' -draw "roundrectangle 1,1 30,30 6,6" \
+  -fill "$white" -draw "polygon 11,8 23,16 11,24" start.png
 # UPLOAD LEG, 120 x 32.
 convert -size 120x32 xc:none -fill '#1f6f8b' -draw "roundrectangle 0,0 119,31 6,6" \
   -font "$font" -pointsize 12 -fill "$white" -gravity center -annotate +0+0 'UPLOAD LEG' upload.png
